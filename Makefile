@@ -1,0 +1,36 @@
+# Entry points for a fresh Debian 12 machine. `make test` and `make run` install what is missing.
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: deps configure build test sanitize run bench format clean
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) > /dev/null
+
+build: configure
+	@cmake --build $(BUILD)
+
+test: build
+	@ctest --test-dir $(BUILD) --output-on-failure -j2
+
+sanitize: deps
+	@cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DLEX_SANITIZE=ON > /dev/null
+	@cmake --build $(ASAN_BUILD)
+	@ctest --test-dir $(ASAN_BUILD) --output-on-failure -j2
+
+run: build
+	@$(BUILD)/tools/polylex/polylex --version
+	@$(BUILD)/tools/polylex/polylex --help
+
+bench: build
+	@$(BUILD)/bench/store_bench
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	@rm -rf $(BUILD) $(ASAN_BUILD)

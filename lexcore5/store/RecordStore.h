@@ -1,0 +1,107 @@
+// The record store's session, database, record, dictionary and index operations. One database is
+// one file; it holds numbered stores (0 to 32767), each with numbered containers of records
+// addressed by record ID. Every function returns a store code (0 = success; names in ArbCodes.h).
+// All functions are safe to call from several threads; handles are opaque.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "Node.h"
+
+namespace store {
+
+struct Session;
+struct Database;
+struct NameTable;
+
+// Kept in the database file when it is created and handed back by every open; the store gives it
+// no meaning of its own.
+struct CreateOptions {
+  std::uint32_t words[4];
+  std::uint8_t flags;
+};
+
+// Open flags.
+constexpr std::uint32_t kOpenExclusive = 1;
+constexpr std::uint32_t kOpenReadOnly = 4;
+
+// Session options.
+constexpr std::uint32_t kSessionCacheKb = 2;
+
+// Sessions. A cache of 0 kilobytes lets the store choose 128.
+std::uint32_t CreateSession(std::uint32_t cacheKb, std::uint32_t flags, Session** out);
+// Option 2 sets the cache size in kilobytes; options 1, 3 and 4 are accepted without effect; any
+// other option is NOT_IMPLEMENTED. A null session succeeds without effect.
+std::uint32_t ConfigureSession(Session* session, std::uint32_t option, std::uint32_t value);
+std::uint32_t GetSessionCache(const Session* session, std::uint32_t* cacheKb);
+// Closes the databases still open in the session, frees it and sets *session to null.
+std::uint32_t CloseSession(Session** session);
+
+// Creates a new, empty database file (FILE_EXISTS if the path exists) and closes it again.
+std::uint32_t CreateDatabase(Session* session, const char* path, const CreateOptions* options);
+// Opens a database file. IO_PATH_NOT_FOUND for a missing file, NOT_DB for a file that is not one of
+// ours, NEWER_DB for a newer format, ACCESS_CONFLICT when another opener holds it exclusively (or
+// an exclusive open finds it in use). `secondPath` is accepted and ignored. A read-only open never
+// writes to the file.
+std::uint32_t OpenDatabase(Session* session, const char* path, const char* secondPath,
+                           std::uint32_t flags, Database** out, CreateOptions* options);
+// Closes the database (aborting an open bulk transaction) and sets *database to null.
+std::uint32_t CloseDatabase(Database** database);
+
+// Records. The retrieved tree lives in `pool`; its root carries the record ID and the source.
+std::uint32_t Retrieve(Database* db, std::uint32_t store, std::uint16_t container,
+                       std::uint32_t recordId, std::uint32_t flags, PoolMemoryManager* pool,
+                       node** root);
+// *recordId 0 asks the store for the next free ID of (store, container) and returns it. EXISTS when
+// the ID is taken. The tree is checked first (ValidateTree); nothing is stored when it fails.
+std::uint32_t Add(Database* db, std::uint32_t store, std::uint16_t container,
+                  std::uint32_t* recordId, const node* root, std::uint32_t flags);
+// NOT_FOUND when there is no such record.
+std::uint32_t Modify(Database* db, std::uint32_t store, std::uint16_t container,
+                     std::uint32_t recordId, const node* root, std::uint32_t flags);
+std::uint32_t Delete(Database* db, std::uint32_t store, std::uint16_t container,
+                     std::uint32_t recordId, std::uint32_t flags);
+
+// One transaction around many adds, modifies and deletes, for importers. Without one, every change
+// commits on its own. TRANS_ACTIVE when one is already open, NO_TRANS_ACTIVE for a commit or abort
+// without one. `fast` trades crash safety for speed and is meant for building a new file: a crash
+// during a fast bulk transaction may leave the file unusable.
+std::uint32_t BeginBulk(Database* db, bool fast);
+std::uint32_t CommitBulk(Database* db);
+std::uint32_t AbortBulk(Database* db);
+
+// The field-name dictionary of one store. A tag may have several names; the first one added is the
+// one NameOfTag gives. Names are unique per (store, kind): DUPLICATE_DICT_NAME for a name already
+// given to another tag.
+constexpr std::uint16_t kFieldNameKind = 32100;
+std::uint32_t AddFieldName(Database* db, std::uint32_t store, std::uint16_t tag, const char* name,
+                           std::uint16_t kind = kFieldNameKind);
+std::uint32_t TagOfName(Database* db, std::uint32_t store, const char* name, std::uint16_t kind,
+                        std::uint16_t* tag);
+// A loaded copy of a store's names; free it with FreeNameTable.
+std::uint32_t BuildNameTable(Database* db, std::uint32_t store, NameTable** table);
+// The first name of `tag`, or null; valid while the table lives.
+const char* NameOfTag(const NameTable* table, std::uint16_t tag);
+void FreeNameTable(NameTable** table);
+
+// Indexes are kept in the database. A component is a field path from the root (path[0] is the root
+// tag) with a key type; a repeated field gives one entry per occurrence. A record enters the index
+// only when its first component is present. Text keys order by the collation of the store's locale.
+enum class KeyType : std::uint8_t { kText = 0, kNumber = 1, kPointer = 2 };
+constexpr std::size_t kMaxPathDepth = 8;
+struct IndexComponent {
+  std::uint16_t path[kMaxPathDepth];
+  std::uint8_t depth;
+  KeyType type;
+};
+// Defines (or redefines) index `number` of `store` over `container` and builds its entries for the
+// records already stored. BAD_IX for no components or a path deeper than kMaxPathDepth.
+std::uint32_t DefineIndex(Database* db, std::uint32_t store, std::uint16_t number,
+                          std::uint16_t container, const IndexComponent* components,
+                          std::size_t count);
+// Sets the ICU locale ("en", "fr", "pl", ...) of a store's text keys and rebuilds its indexes.
+// Stores without a locale use the root collation.
+std::uint32_t SetStoreLocale(Database* db, std::uint32_t store, const char* locale);
+
+}  // namespace store

@@ -36,6 +36,7 @@ constexpr std::uint32_t UNSUPPORTED_VERSION = 0xC029;
 constexpr std::uint32_t GED_BAD_LEVEL = 0xC02B;
 constexpr std::uint32_t GED_BAD_RECID = 0xC02C;
 constexpr std::uint32_t GED_BAD_VALUE = 0xC02D;
+constexpr std::uint32_t GED_MAXLVLNUM = 0xC02E;
 constexpr std::uint32_t GED_SKIP_LEVEL = 0xC02F;
 constexpr std::uint32_t ILLEGAL_TRANS = 0xC030;
 constexpr std::uint32_t INVALID_TAG = 0xC034;
@@ -58,6 +59,8 @@ constexpr std::uint32_t IX_FAILURE = 0xC056;
 constexpr std::uint32_t FILE_EXISTS = 0xC059;
 constexpr std::uint32_t NOT_IMPLEMENTED = 0xC05F;
 constexpr std::uint32_t INVALID_STORE_NUM = 0xC067;
+constexpr std::uint32_t UNALLOWED_CONVERSION = 0xC070;
+constexpr std::uint32_t BAD_QUERY_SOURCE = 0xC073;
 constexpr std::uint32_t DUPLICATE_DICT_NAME = 0xC076;
 constexpr std::uint32_t ACCESS_DENIED = 0xC07D;
 constexpr std::uint32_t ACCESS_CONFLICT = 0xC07E;
@@ -73,7 +76,7 @@ constexpr std::uint32_t IO_PATH_TOO_LONG = 0x820B;
 constexpr std::uint32_t IO_FILE_LOCK_ERR = 0x820E;
 
 // The store's own mutexes: a wait that fails, and a creation or release that fails.
-constexpr std::uint32_t SEM_WAIT_FAILED = 0x8605;
-constexpr std::uint32_t SEM_FAILED = 0x8601;
+constexpr std::uint32_t MUTEX_WAIT_FAILED = 0x8605;
+constexpr std::uint32_t MUTEX_FAILED = 0x8601;
 
 }  // namespace arbcode

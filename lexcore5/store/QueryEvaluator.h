@@ -1,0 +1,37 @@
+// Decides whether records satisfy compiled criteria.
+#pragma once
+
+#include <cstdint>
+
+#include "Node.h"
+#include "store/QueryTerms.h"
+
+#include <unicode/uversion.h>
+
+U_NAMESPACE_BEGIN
+class Collator;
+U_NAMESPACE_END
+
+namespace store {
+
+// The record each context set stands for in one evaluation (null: none, so its fields have no
+// values and comparisons with them fail).
+struct QueryRecords {
+  const node* roots[kMaxContextSets + 1] = {};
+  std::uint32_t ids[kMaxContextSets + 1] = {};
+};
+
+struct QuerySettings {
+  bool caseSensitive = false;
+  bool wildcards = true;
+  // Orders text for <, <=, > and >=; without one, text orders by code point.
+  const icu::Collator* collator = nullptr;
+};
+
+// A field operand stands for every occurrence of its field, and a comparison holds when any
+// combination of its operands' values satisfies it. Numbers compare as numbers and record
+// pointers as record IDs; a text never equals a number. Division by zero gives no value.
+bool EvaluateQuery(const CompiledQuery& query, const QueryRecords& records,
+                   const QuerySettings& settings);
+
+}  // namespace store

@@ -2,7 +2,12 @@
 // sign nibble 0xB, the digits most significant first, an end nibble 0xF), record pointers as
 // 32-bit record IDs. Reading a value of the wrong type fails with CONV_BAD_SRC_TYPE, a value out of
 // the target's range with CONV_NUM_OVERFLOW or CONV_NUM_UNDERFLOW, a valueless field with
-// CONV_NULL_SRC; the output is left untouched on failure.
+// CONV_NULL_SRC; the output is left untouched on failure. Text and binary values may be empty; a
+// field of any other type without bytes is valueless. Integer getters also read a context field's
+// record ID. A fixed-size value (record pointer, float, date, time) of the wrong size is damaged
+// content: DATA_ERROR; a packed number with a nibble out of place: CONV_BAD_DIGIT. Multi-byte
+// values are stored little-endian; dates as year (2 bytes), month, day; times as hour, minute,
+// second, hundredth; a timestamp as a date followed by a time.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +29,7 @@ std::uint32_t GetUInt16(const node* field, std::uint16_t* value);
 std::uint32_t GetInt32(const node* field, std::int32_t* value);
 std::uint32_t GetUInt32(const node* field, std::uint32_t* value);
 std::uint32_t GetRecordPointer(const node* field, std::uint32_t* recordId);
+// Reads a float field, or a number field converted to double.
 std::uint32_t GetFloat(const node* field, double* value);
 
 struct Date {
@@ -38,7 +44,8 @@ std::uint32_t GetTime(const node* field, Time* value);
 std::uint32_t GetTimestamp(const node* field, Date* date, Time* time);
 
 // Setters give the field the new type and a value allocated in `pool`. LARGE when the encoded value
-// exceeds 65,535 bytes, CONV_ILLEGAL for text that is not valid UTF-16/UTF-8, MEM when out of memory.
+// exceeds 65,535 bytes, CONV_ILLEGAL for text that is not valid UTF-16/UTF-8, MEM when out of
+// memory; on failure the field keeps its old type and value. Text is stored composed (NFC).
 std::uint32_t SetUtf16(PoolMemoryManager* pool, node* field, const char16_t* text,
                        std::uint32_t length);
 std::uint32_t SetUtf8(PoolMemoryManager* pool, node* field, std::string_view text);

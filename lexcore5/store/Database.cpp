@@ -1,0 +1,112 @@
+#include "store/Database.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "ArbCodes.h"
+#include "store/Pool.h"
+#include "store/Session.h"
+
+namespace store {
+namespace {
+
+constexpr const char* kDataVersion = "PRAGMA data_version";
+constexpr const char* kSelectGeneration = "SELECT value FROM meta WHERE key = 'catalog_generation'";
+constexpr const char* kBumpGeneration =
+    "UPDATE meta SET value = value + 1 WHERE key = 'catalog_generation' RETURNING value";
+constexpr const char* kRollback = "ROLLBACK";
+
+// The session's figure is what the library asks for (32 KB by default), far too little for a
+// B-tree page cache; SQLite's cache only grows as pages are used, so a floor costs nothing idle.
+constexpr std::uint32_t kMinPageCacheKb = 64 * 1024;
+// A fast bulk transaction builds a new file: the more of it stays in memory until the commit, the
+// fewer pages are written twice.
+constexpr std::uint32_t kBulkPageCacheKb = 128 * 1024;
+
+std::uint32_t SingleInteger(StatementCache* statements, const char* sql, std::int64_t* value) {
+  sqlite3_stmt* statement = nullptr;
+  if (std::uint32_t code = statements->Get(sql, &statement)) return code;
+  StatementUse use(statement);
+  const int result = use.Step();
+  if (result != SQLITE_ROW)
+    return result == SQLITE_DONE ? arbcode::DATA_ERROR : CodeOfSqlite(result);
+  *value = use.ColumnInt(0);
+  return arbcode::SUCCESS;
+}
+
+}  // namespace
+
+Database::Database() {
+  PoolInit(&scratchPool, 4096);
+  // A first allocation that is never dropped keeps the first block for reuse.
+  if (PoolAllocate(&scratchPool, 1) != nullptr) scratchBase = PoolMark(&scratchPool);
+}
+
+Database::~Database() {
+  Shutdown(this);
+  PoolFree(&scratchPool);
+}
+
+void ResetScratch(Database* db) {
+  PoolReset(&db->scratchPool, db->scratchBase);
+}
+
+void Shutdown(Database* db) {
+  db->reader.Release();
+  if (db->connection != nullptr) {
+    if (db->bulkActive) Execute(db->connection, kRollback);
+    db->statements.Clear();
+    sqlite3_close_v2(db->connection);
+    db->connection = nullptr;
+  }
+  db->bulkActive = false;
+  db->bulkDoomed = false;
+  db->fileLock.Release();
+}
+
+std::uint32_t ReadBody(Database* db, std::int64_t rowKey) {
+  bool openedRead = false;
+  const std::uint32_t code =
+      db->reader.Read(db->connection, &db->statements, rowKey, &db->body, &openedRead);
+  if (openedRead && db->session != nullptr) db->session->releaser->Wake();
+  return code;
+}
+
+void ApplyCacheSize(Database* db) {
+  const std::uint32_t kibibytes =
+      db->bulkFast ? kBulkPageCacheKb : std::max(db->cacheKb, kMinPageCacheKb);
+  char pragma[64];
+  std::snprintf(pragma, sizeof pragma, "PRAGMA cache_size = -%u", kibibytes);
+  Execute(db->connection, pragma);
+}
+
+std::uint32_t RefreshCatalog(Database* db) {
+  std::int64_t dataVersion = 0;
+  if (std::uint32_t code = SingleInteger(&db->statements, kDataVersion, &dataVersion)) return code;
+  if (dataVersion == db->seenDataVersion) return arbcode::SUCCESS;
+  std::int64_t generation = 0;
+  if (std::uint32_t code = SingleInteger(&db->statements, kSelectGeneration, &generation)) {
+    return code;
+  }
+  if (generation != db->catalogGeneration) {
+    if (std::uint32_t code = ReloadCatalog(db)) return code;
+  }
+  db->seenDataVersion = dataVersion;
+  return arbcode::SUCCESS;
+}
+
+std::uint32_t ReloadCatalog(Database* db) {
+  std::int64_t generation = 0;
+  if (std::uint32_t code = SingleInteger(&db->statements, kSelectGeneration, &generation)) {
+    return code;
+  }
+  if (std::uint32_t code = db->catalog.Load(&db->statements)) return code;
+  db->catalogGeneration = generation;
+  return arbcode::SUCCESS;
+}
+
+std::uint32_t BumpCatalogGeneration(Database* db) {
+  return SingleInteger(&db->statements, kBumpGeneration, &db->catalogGeneration);
+}
+
+}  // namespace store

@@ -1,0 +1,88 @@
+// What an open database handle holds. Every public operation locks `mutex` for its whole duration;
+// the members are touched only under it.
+#pragma once
+
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "Node.h"
+#include "platform/FileLock.h"
+#include "store/ApiGuard.h"
+#include "store/IndexCatalog.h"
+#include "store/RecordReader.h"
+#include "store/RecordStore.h"
+#include "store/Sqlite.h"
+
+namespace store {
+
+struct Database {
+  Database();
+  ~Database();
+  Database(const Database&) = delete;
+  Database& operator=(const Database&) = delete;
+
+  std::mutex mutex;
+  Session* session = nullptr;
+  // Held from before the connection opens until after it closes.
+  platform::FileLock fileLock;
+  sqlite3* connection = nullptr;
+  StatementCache statements;
+  RecordReader reader;
+  IndexCatalog catalog;
+  bool readOnly = false;
+  bool bulkActive = false;
+  bool bulkFast = false;
+  // A change failed half-way inside the bulk transaction: it can only be rolled back (WriteScope).
+  bool bulkDoomed = false;
+  // The session's cache size, copied here so that it can be applied under this mutex alone.
+  std::uint32_t cacheKb = 0;
+  // What the catalog was loaded from: the connection's data version (which moves when another
+  // connection commits) and the catalog generation stored in the file.
+  std::int64_t seenDataVersion = -1;
+  std::int64_t catalogGeneration = -1;
+
+  // Reused buffers, so that a hot read or a bulk add allocates nothing it does not keep.
+  std::string body;
+  // Decoded copies of stored records the store reads for itself; reset with ResetScratch.
+  PoolMemoryManager scratchPool;
+  void* scratchBase = nullptr;
+  std::vector<std::string> oldKeys;
+  std::vector<std::string> newKeys;
+};
+
+// Runs `body` under the database's mutex and the API guard; DB_HANDLE for a null handle.
+template <typename Body>
+std::uint32_t WithDatabase(Database* db, Body&& body) {
+  if (db == nullptr) return arbcode::DB_HANDLE;
+  return Guarded([&]() -> std::uint32_t {
+    std::lock_guard guard(db->mutex);
+    return body();
+  });
+}
+
+// Empties the scratch pool but keeps its first block.
+void ResetScratch(Database* db);
+
+// Closes the connection and releases the lock; the handle may be deleted afterwards. Rolls back an
+// open bulk transaction.
+void Shutdown(Database* db);
+
+// Reads a stored record body into db->body (see RecordReader), telling the session's releaser when
+// a read transaction begins. NOT_FOUND when there is no such record.
+std::uint32_t ReadBody(Database* db, std::int64_t rowKey);
+
+// Sizes the connection's page cache from db->cacheKb (larger during a fast bulk transaction).
+void ApplyCacheSize(Database* db);
+
+// Reloads the catalog when another connection may have changed it since it was read. A store code.
+std::uint32_t RefreshCatalog(Database* db);
+// Loads the catalog afresh (after a rollback that may have undone catalog changes).
+std::uint32_t ReloadCatalog(Database* db);
+// Marks the stored catalog changed, so that other connections reload theirs; inside a write.
+std::uint32_t BumpCatalogGeneration(Database* db);
+
+}  // namespace store

@@ -1,0 +1,51 @@
+// The index definitions and store locales of one open database, loaded from the file and kept in
+// memory, with a collator per store opened on first use. The file is the master copy: after a
+// rolled-back change, or a change made by another connection, the catalog is loaded again.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "store/Collation.h"
+#include "store/IndexDefinition.h"
+#include "store/Sqlite.h"
+
+namespace store {
+
+class IndexCatalog {
+ public:
+  // Reads every definition and locale; DATA_ERROR for a damaged definition, a SQLite code
+  // otherwise. The catalog is empty after a failure.
+  std::uint32_t Load(StatementCache* statements);
+
+  // The indexes over (store, container); empty when none.
+  const std::vector<const IndexDefinition*>& IndexesOf(std::uint32_t store,
+                                                       std::uint16_t container) const;
+  // Null when the store has no such index.
+  const IndexDefinition* Find(std::uint32_t store, std::uint16_t number) const;
+  // Every index of a store.
+  std::vector<const IndexDefinition*> IndexesOfStore(std::uint32_t store) const;
+
+  // The collator of the store's locale; null only when ICU cannot open any.
+  const Collator* CollatorOf(std::uint32_t store);
+
+  // Record a definition or locale that has just been written to the file.
+  void Put(IndexDefinition definition);
+  void PutLocale(std::uint32_t store, std::string_view locale);
+
+ private:
+  void Regroup();
+
+  std::map<std::pair<std::uint32_t, std::uint16_t>, IndexDefinition> definitions_;
+  std::unordered_map<std::uint64_t, std::vector<const IndexDefinition*>> byContainer_;
+  std::unordered_map<std::uint32_t, std::string> locales_;
+  std::unordered_map<std::uint32_t, std::unique_ptr<Collator>> collators_;
+};
+
+}  // namespace store

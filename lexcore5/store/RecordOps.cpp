@@ -1,0 +1,182 @@
+// Retrieving, adding, modifying and deleting records, each change atomic with its index entries.
+#include "ArbCodes.h"
+#include "store/Database.h"
+#include "store/FieldTree.h"
+#include "store/IndexMaintenance.h"
+#include "store/Pool.h"
+#include "store/RecordAddress.h"
+#include "store/RecordCodec.h"
+#include "store/WriteScope.h"
+
+namespace store {
+namespace {
+
+constexpr const char* kInsertRecord = "INSERT INTO records(id, body) VALUES(?1, ?2)";
+constexpr const char* kUpdateRecord = "UPDATE records SET body = ?2 WHERE id = ?1";
+constexpr const char* kDeleteRecord = "DELETE FROM records WHERE id = ?1";
+constexpr const char* kLastRecordId =
+    "SELECT id FROM records WHERE id BETWEEN ?1 AND ?2 ORDER BY id DESC LIMIT 1";
+constexpr std::uint32_t kLastRecordIdValue = 0xFFFFFFFF;
+
+std::uint32_t CheckAddress(Database* db, std::uint32_t store) {
+  if (db == nullptr) return arbcode::DB_HANDLE;
+  return IsValidStore(store) ? arbcode::SUCCESS : arbcode::INVALID_STORE_NUM;
+}
+
+// Runs a statement over one record row: the row key in slot 1 and, when given, the body in slot 2.
+std::uint32_t RunOnRow(Database* db, const char* sql, std::int64_t rowKey,
+                       const std::string* body) {
+  sqlite3_stmt* statement = nullptr;
+  if (std::uint32_t code = db->statements.Get(sql, &statement)) return code;
+  StatementUse use(statement);
+  use.BindInt(1, rowKey);
+  if (body != nullptr) use.BindBlob(2, *body);
+  return use.Run();
+}
+
+// The next free record ID of (store, container): one past the highest in use (IDs start at 1).
+std::uint32_t NextRecordId(Database* db, std::uint32_t store, std::uint16_t container,
+                           std::uint32_t* recordId) {
+  sqlite3_stmt* statement = nullptr;
+  if (std::uint32_t code = db->statements.Get(kLastRecordId, &statement)) return code;
+  StatementUse use(statement);
+  use.BindInt(1, RowKey(store, container, 1));
+  use.BindInt(2, RowKey(store, container, kLastRecordIdValue));
+  const int result = use.Step();
+  if (result == SQLITE_DONE) {
+    *recordId = 1;
+    return arbcode::SUCCESS;
+  }
+  if (result != SQLITE_ROW) return CodeOfSqlite(result);
+  const std::uint32_t last = RecordIdOfRowKey(use.ColumnInt(0));
+  if (last == kLastRecordIdValue) return arbcode::NO_MORE_DRNS;
+  *recordId = last + 1;
+  return arbcode::SUCCESS;
+}
+
+// Reads the stored record and the index keys it gives into db->oldKeys. NOT_FOUND when absent.
+// *intact is false when the stored body is damaged: its entries are then unknown.
+std::uint32_t StoredKeys(Database* db, std::uint32_t store, std::uint16_t container,
+                         std::uint32_t recordId, bool* intact) {
+  db->oldKeys.clear();
+  if (std::uint32_t code =
+          SelectBody(&db->statements, RowKey(store, container, recordId), &db->body)) {
+    return code;
+  }
+  ResetScratch(db);
+  node* stored = nullptr;
+  *intact = DecodeRecord(db->body, &db->scratchPool, &stored) == arbcode::SUCCESS;
+  if (!*intact) return arbcode::SUCCESS;
+  // A stored record whose keys cannot be made (a field no longer fitting a redefined index) has
+  // no entries to remove in that index either; its other entries are purged below.
+  const std::uint32_t code = KeysOfRecord(db, store, container, recordId, stored, &db->oldKeys);
+  if (code != arbcode::SUCCESS && code != arbcode::MEM) *intact = false;
+  ResetScratch(db);
+  return code == arbcode::MEM ? code : arbcode::SUCCESS;
+}
+
+// Moves the record's entries from those of the stored record (db->oldKeys) to db->newKeys.
+std::uint32_t UpdateEntries(Database* db, std::uint32_t store, std::uint16_t container,
+                            std::uint32_t recordId, bool intact) {
+  if (intact) return ReplaceEntries(db, db->oldKeys, db->newKeys);
+  if (std::uint32_t code = PurgeEntriesOfRecord(db, store, container, recordId)) return code;
+  return InsertEntries(db, db->newKeys);
+}
+
+}  // namespace
+
+std::uint32_t Retrieve(Database* db, std::uint32_t store, std::uint16_t container,
+                       std::uint32_t recordId, std::uint32_t /*flags*/, PoolMemoryManager* pool,
+                       node** root) {
+  if (std::uint32_t code = CheckAddress(db, store)) return code;
+  if (pool == nullptr || root == nullptr) return arbcode::BAD_HDL;
+  if (recordId == 0) return arbcode::BAD_DRN;
+  return WithDatabase(db, [&]() -> std::uint32_t {
+    if (std::uint32_t code = ReadBody(db, RowKey(store, container, recordId))) return code;
+    void* mark = PoolMark(pool);
+    node* tree = nullptr;
+    if (std::uint32_t code = DecodeRecord(db->body, pool, &tree)) {
+      PoolReset(pool, mark);
+      return code;
+    }
+    tree->type |= kHasRecordId | kHasSource;
+    tree->recordId = recordId;
+    tree->store = store;
+    tree->container = container;
+    tree->database = db;
+    *root = tree;
+    return arbcode::SUCCESS;
+  });
+}
+
+std::uint32_t Add(Database* db, std::uint32_t store, std::uint16_t container,
+                  std::uint32_t* recordId, const node* root, std::uint32_t /*flags*/) {
+  if (std::uint32_t code = CheckAddress(db, store)) return code;
+  if (recordId == nullptr) return arbcode::BAD_DRN;
+  if (root == nullptr) return arbcode::NULL_RECORD;
+  if (std::uint32_t code = ValidateTree(root)) return code;
+  return WithDatabase(db, [&]() -> std::uint32_t {
+    if (std::uint32_t code = EncodeRecord(root, &db->body)) return code;
+    WriteScope scope(db);
+    if (std::uint32_t code = scope.Begin()) return code;
+    std::uint32_t id = *recordId;
+    if (id == 0) {
+      if (std::uint32_t code = NextRecordId(db, store, container, &id)) return code;
+    }
+    if (std::uint32_t code = KeysOfRecord(db, store, container, id, root, &db->newKeys)) {
+      return code;
+    }
+    if (std::uint32_t code = RunOnRow(db, kInsertRecord, RowKey(store, container, id), &db->body)) {
+      return code;
+    }
+    if (std::uint32_t code = InsertEntries(db, db->newKeys)) return code;
+    if (std::uint32_t code = scope.Commit()) return code;
+    *recordId = id;
+    return arbcode::SUCCESS;
+  });
+}
+
+std::uint32_t Modify(Database* db, std::uint32_t store, std::uint16_t container,
+                     std::uint32_t recordId, const node* root, std::uint32_t /*flags*/) {
+  if (std::uint32_t code = CheckAddress(db, store)) return code;
+  if (recordId == 0) return arbcode::BAD_DRN;
+  if (root == nullptr) return arbcode::NULL_RECORD;
+  if (std::uint32_t code = ValidateTree(root)) return code;
+  return WithDatabase(db, [&]() -> std::uint32_t {
+    WriteScope scope(db);
+    if (std::uint32_t code = scope.Begin()) return code;
+    bool intact = false;
+    if (std::uint32_t code = StoredKeys(db, store, container, recordId, &intact)) return code;
+    if (std::uint32_t code = KeysOfRecord(db, store, container, recordId, root, &db->newKeys)) {
+      return code;
+    }
+    if (std::uint32_t code = EncodeRecord(root, &db->body)) return code;
+    if (std::uint32_t code =
+            RunOnRow(db, kUpdateRecord, RowKey(store, container, recordId), &db->body)) {
+      return code;
+    }
+    if (std::uint32_t code = UpdateEntries(db, store, container, recordId, intact)) return code;
+    return scope.Commit();
+  });
+}
+
+std::uint32_t Delete(Database* db, std::uint32_t store, std::uint16_t container,
+                     std::uint32_t recordId, std::uint32_t /*flags*/) {
+  if (std::uint32_t code = CheckAddress(db, store)) return code;
+  if (recordId == 0) return arbcode::BAD_DRN;
+  return WithDatabase(db, [&]() -> std::uint32_t {
+    WriteScope scope(db);
+    if (std::uint32_t code = scope.Begin()) return code;
+    bool intact = false;
+    if (std::uint32_t code = StoredKeys(db, store, container, recordId, &intact)) return code;
+    db->newKeys.clear();
+    if (std::uint32_t code = UpdateEntries(db, store, container, recordId, intact)) return code;
+    if (std::uint32_t code =
+            RunOnRow(db, kDeleteRecord, RowKey(store, container, recordId), nullptr)) {
+      return code;
+    }
+    return scope.Commit();
+  });
+}
+
+}  // namespace store

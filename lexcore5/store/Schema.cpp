@@ -1,0 +1,134 @@
+#include "store/Schema.h"
+
+#include <cstdio>
+
+#include "ArbCodes.h"
+#include "store/Sqlite.h"
+
+namespace store {
+namespace {
+
+// "LXC5" in the header's application id field; the format version lives in the header's user
+// version field, so both can be checked before any table is read.
+constexpr std::int64_t kApplicationId = 0x4C584335;
+constexpr std::int64_t kFormatVersion = 1;
+constexpr std::size_t kOptionsSize = 17;
+
+constexpr const char* kTables = R"sql(
+CREATE TABLE meta(key TEXT PRIMARY KEY NOT NULL, value) WITHOUT ROWID;
+CREATE TABLE records(id INTEGER PRIMARY KEY, body BLOB NOT NULL);
+CREATE TABLE index_entries(key BLOB PRIMARY KEY NOT NULL) WITHOUT ROWID;
+CREATE TABLE index_definitions(
+  store INTEGER NOT NULL, number INTEGER NOT NULL, container INTEGER NOT NULL,
+  components BLOB NOT NULL, PRIMARY KEY(store, number)) WITHOUT ROWID;
+CREATE TABLE store_locales(store INTEGER PRIMARY KEY, locale TEXT NOT NULL);
+CREATE TABLE field_names(
+  store INTEGER NOT NULL, kind INTEGER NOT NULL, name TEXT NOT NULL, tag INTEGER NOT NULL,
+  UNIQUE(store, kind, name));
+INSERT INTO meta(key, value) VALUES('catalog_generation', 0);
+)sql";
+
+// The objects a file of ours holds, and nothing else: a file that carries our stamp but also views
+// or triggers has been tampered with and is refused.
+constexpr const char* kCountForeignObjects =
+    "SELECT count(*) FROM sqlite_schema WHERE type IN ('view', 'trigger') OR (type = 'table' AND "
+    "name NOT IN ('meta', 'records', 'index_entries', 'index_definitions', 'store_locales', "
+    "'field_names'))";
+constexpr const char* kCountOwnTables =
+    "SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name IN ('meta', 'records', "
+    "'index_entries', 'index_definitions', 'store_locales', 'field_names')";
+constexpr int kOwnTableCount = 6;
+
+void PackOptions(const CreateOptions& options, unsigned char* bytes) {
+  for (std::size_t word = 0; word < 4; ++word) {
+    for (std::size_t i = 0; i < 4; ++i) {
+      bytes[word * 4 + i] = static_cast<unsigned char>(options.words[word] >> (8 * i));
+    }
+  }
+  bytes[16] = options.flags;
+}
+
+void UnpackOptions(const unsigned char* bytes, CreateOptions* options) {
+  for (std::size_t word = 0; word < 4; ++word) {
+    options->words[word] = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+      options->words[word] |= static_cast<std::uint32_t>(bytes[word * 4 + i]) << (8 * i);
+    }
+  }
+  options->flags = bytes[16];
+}
+
+// A one-off query giving one integer: SQLite's code for a failure, SUCCESS (with *value) otherwise.
+std::uint32_t QueryInteger(sqlite3* connection, const char* sql, std::int64_t* value) {
+  sqlite3_stmt* statement = nullptr;
+  int result = sqlite3_prepare_v2(connection, sql, -1, &statement, nullptr);
+  if (result == SQLITE_OK) {
+    result = sqlite3_step(statement);
+    if (result == SQLITE_ROW) *value = sqlite3_column_int64(statement, 0);
+  }
+  sqlite3_finalize(statement);
+  if (result == SQLITE_ROW) return arbcode::SUCCESS;
+  // A query that finds no table is a file without our tables.
+  return result == SQLITE_DONE || result == SQLITE_ERROR ? arbcode::NOT_DB : CodeOfSqlite(result);
+}
+
+std::uint32_t ReadOptions(sqlite3* connection, CreateOptions* options) {
+  sqlite3_stmt* statement = nullptr;
+  int result = sqlite3_prepare_v2(connection, "SELECT value FROM meta WHERE key = 'create_options'",
+                                  -1, &statement, nullptr);
+  std::uint32_t code = arbcode::DATA_ERROR;
+  if (result == SQLITE_OK && (result = sqlite3_step(statement)) == SQLITE_ROW &&
+      sqlite3_column_type(statement, 0) == SQLITE_BLOB &&
+      sqlite3_column_bytes(statement, 0) == static_cast<int>(kOptionsSize)) {
+    UnpackOptions(static_cast<const unsigned char*>(sqlite3_column_blob(statement, 0)), options);
+    code = arbcode::SUCCESS;
+  } else if (result != SQLITE_OK && result != SQLITE_ROW && result != SQLITE_DONE) {
+    code = CodeOfSqlite(result);
+  }
+  sqlite3_finalize(statement);
+  return code;
+}
+
+}  // namespace
+
+std::uint32_t CreateSchema(sqlite3* connection, const CreateOptions& options) {
+  char stamp[96];
+  std::snprintf(stamp, sizeof stamp, "PRAGMA application_id = %lld; PRAGMA user_version = %lld",
+                static_cast<long long>(kApplicationId), static_cast<long long>(kFormatVersion));
+  if (std::uint32_t code = Execute(connection, "BEGIN IMMEDIATE")) return code;
+  std::uint32_t code = Execute(connection, stamp);
+  if (code == arbcode::SUCCESS) code = Execute(connection, kTables);
+  if (code == arbcode::SUCCESS) {
+    unsigned char packed[kOptionsSize];
+    PackOptions(options, packed);
+    sqlite3_stmt* statement = nullptr;
+    int result =
+        sqlite3_prepare_v2(connection, "INSERT INTO meta(key, value) VALUES('create_options', ?1)",
+                           -1, &statement, nullptr);
+    if (result == SQLITE_OK) {
+      sqlite3_bind_blob(statement, 1, packed, kOptionsSize, SQLITE_STATIC);
+      result = sqlite3_step(statement);
+    }
+    sqlite3_finalize(statement);
+    code = CodeOfSqlite(result);
+  }
+  if (code == arbcode::SUCCESS) code = Execute(connection, "COMMIT");
+  if (code != arbcode::SUCCESS) Execute(connection, "ROLLBACK");
+  return code;
+}
+
+std::uint32_t IdentifyDatabase(sqlite3* connection, CreateOptions* options) {
+  std::int64_t value = 0;
+  if (std::uint32_t code = QueryInteger(connection, "PRAGMA application_id", &value)) return code;
+  if (value != kApplicationId) return arbcode::NOT_DB;
+  if (std::uint32_t code = QueryInteger(connection, "PRAGMA user_version", &value)) return code;
+  if (value > kFormatVersion) return arbcode::NEWER_DB;
+  if (value < kFormatVersion) return arbcode::NOT_DB;
+  if (std::uint32_t code = QueryInteger(connection, kCountOwnTables, &value)) return code;
+  if (value != kOwnTableCount) return arbcode::NOT_DB;
+  if (std::uint32_t code = QueryInteger(connection, kCountForeignObjects, &value)) return code;
+  if (value != 0) return arbcode::NOT_DB;
+  return ReadOptions(connection, options);
+}
+
+}  // namespace store

@@ -1,0 +1,114 @@
+// The stored form of records: what goes in comes out, and no damaged body gets through.
+#include "store/RecordCodec.h"
+
+#include <string>
+
+#include "StoreTestSupport.h"
+#include "store/Crc32.h"
+#include "store/Pool.h"
+
+namespace {
+
+class RecordCodec : public StoreTest {
+ protected:
+  std::string Encode(const node* root) {
+    std::string body;
+    EXPECT_EQ(store::EncodeRecord(root, &body), arbcode::SUCCESS);
+    return body;
+  }
+  std::uint32_t Decode(const std::string& body) {
+    node* root = nullptr;
+    return store::DecodeRecord(body, &pool_, &root);
+  }
+  // A body with a correct checksum over whatever fields it is given.
+  static std::string Sealed(const std::string& fields) {
+    std::string body(1, '\x01');
+    const std::uint32_t crc = store::Crc32(fields.data(), fields.size());
+    for (int i = 0; i < 4; ++i) body.push_back(static_cast<char>(crc >> (8 * i)));
+    return body + fields;
+  }
+  node* Sample() {
+    node* root = Root(1);
+    node* group = AddGroup(root, 2);
+    AddText(group, 3, "text");
+    AddNumber(group, 4, 77);
+    AddPointer(root, 5, 12);
+    return root;
+  }
+};
+
+TEST_F(RecordCodec, ChecksumMatchesTheStandardCrc32) {
+  EXPECT_EQ(store::Crc32("123456789", 9), 0xCBF43926u);
+  EXPECT_EQ(store::Crc32("", 0), 0u);
+}
+
+TEST_F(RecordCodec, FieldsKeepTheirValuePresenceAndRecordIds) {
+  node* root = Root(1);
+  root->type |= kHasRecordId | kHasSource;
+  root->recordId = 99;
+  node* empty = AddText(root, 2, "");
+  empty->value = store::PoolAllocate(&pool_, 1);
+  node* valueless = AddGroup(root, 3);
+  valueless->type |= kHasRecordId;
+  valueless->recordId = 4242;
+  node* back = nullptr;
+  ASSERT_EQ(store::DecodeRecord(Encode(root), &pool_, &back), arbcode::SUCCESS);
+  // The root's own ID and source are its address, not part of the body.
+  EXPECT_FALSE(back->HasRecordId());
+  EXPECT_FALSE(back->HasSource());
+  ASSERT_NE(back->next, nullptr);
+  EXPECT_NE(back->next->value, nullptr);
+  EXPECT_EQ(back->next->length, 0);
+  ASSERT_NE(back->next->next, nullptr);
+  EXPECT_EQ(back->next->next->value, nullptr);
+  EXPECT_TRUE(back->next->next->HasRecordId());
+  EXPECT_EQ(back->next->next->recordId, 4242u);
+  EXPECT_EQ(back->next->next->next, nullptr);
+}
+
+TEST_F(RecordCodec, EveryTruncationAndEveryFlippedBitIsRefused) {
+  const std::string body = Encode(Sample());
+  for (std::size_t size = 0; size < body.size(); ++size) {
+    EXPECT_NE(Decode(body.substr(0, size)), arbcode::SUCCESS) << "size " << size;
+  }
+  for (std::size_t i = 0; i < body.size(); ++i) {
+    for (int bit = 0; bit < 8; ++bit) {
+      std::string damaged = body;
+      damaged[i] = static_cast<char>(damaged[i] ^ (1 << bit));
+      const std::uint32_t code = Decode(damaged);
+      EXPECT_TRUE(code == arbcode::BLOCK_CHECKSUM || code == arbcode::UNSUPPORTED_VERSION)
+          << "byte " << i << " bit " << bit << " gave " << CodeText(code);
+    }
+  }
+  EXPECT_EQ(Decode(body + "x"), arbcode::BLOCK_CHECKSUM);
+}
+
+TEST_F(RecordCodec, BrokenStructureBehindAGoodChecksumIsRefused) {
+  // level, flags, tag (2), length (2)
+  const std::string root("\x00\x03\x01\x00\x00\x00", 6);
+  EXPECT_EQ(Decode(Sealed(root)), arbcode::SUCCESS);
+  EXPECT_EQ(Decode(Sealed("")), arbcode::DATA_ERROR);
+  EXPECT_EQ(Decode(Sealed(root + std::string("\x02\x03\x02\x00\x00\x00", 6))),
+            arbcode::DATA_ERROR);  // level jump
+  EXPECT_EQ(Decode(Sealed(root + std::string("\x00\x03\x02\x00\x00\x00", 6))),
+            arbcode::DATA_ERROR);  // second root
+  EXPECT_EQ(Decode(Sealed(root + std::string("\x01\x03\x00\x00\x00\x00", 6))),
+            arbcode::DATA_ERROR);  // tag 0
+  EXPECT_EQ(Decode(Sealed(root + std::string("\x01\x08\x02\x00\x00\x00", 6))),
+            arbcode::DATA_ERROR);  // unknown type
+  EXPECT_EQ(Decode(Sealed(root + std::string("\x01\x40\x02\x00\x09\x00"
+                                             "abc",
+                                             9))),
+            arbcode::DATA_ERROR);  // value longer than the body
+  EXPECT_EQ(Decode(Sealed(root + std::string("\x01\x00\x02\x00\x03\x00"
+                                             "abc",
+                                             9))),
+            arbcode::DATA_ERROR);  // length without the value flag
+  EXPECT_EQ(Decode(Sealed(std::string("\x00\x83\x01\x00\x00\x00\x01\x00\x00\x00", 10))),
+            arbcode::DATA_ERROR);  // a stored record ID on the root
+  std::string body = Sealed(root);
+  body[0] = 2;
+  EXPECT_EQ(Decode(body), arbcode::UNSUPPORTED_VERSION);
+}
+
+}  // namespace

@@ -12,6 +12,11 @@ struct UCollator;
 
 namespace store {
 
+// Bounds of the texts that equal a given text at the primary level (letters alike, whatever their
+// accents and case): kLower sorts before all of them, kUpper after all of them, kUpperLong after
+// every text that begins with such a text too.
+enum class CollationBound : std::uint8_t { kLower, kUpper, kUpperLong };
+
 class Collator {
  public:
   // The collation of `locale` ("fr", "pl", ...; empty = the root collation), at tertiary strength
@@ -26,10 +31,23 @@ class Collator {
   // Appends the sort key of UTF-8 `text` (invalid sequences count as U+FFFD); false only when out
   // of memory.
   bool AppendSortKey(std::string_view text, std::string* key) const;
+  // Appends a bound key (without a terminator) that compares with sort keys as `bound` says;
+  // false only when out of memory.
+  bool AppendPrimaryBound(std::string_view text, CollationBound bound, std::string* key) const;
+  // Orders two UTF-8 texts: negative, 0 or positive. Without `caseSensitive`, texts that differ
+  // only in letter case are equal.
+  int Compare(std::string_view a, std::string_view b, bool caseSensitive) const;
 
  private:
-  explicit Collator(UCollator* collator) : collator_(collator) {}
+  Collator(UCollator* collator, UCollator* caseless) : collator_(collator), caseless_(caseless) {}
   UCollator* collator_;
+  // The same collation at secondary strength.
+  UCollator* caseless_;
 };
+
+// One collator per locale for the whole process, opened on first use and shared by every cursor;
+// collators never change once open, so sharing them across threads is safe. Null only when ICU
+// cannot open any collation.
+std::shared_ptr<const Collator> SharedCollator(std::string_view locale);
 
 }  // namespace store

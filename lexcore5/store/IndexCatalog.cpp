@@ -75,6 +75,11 @@ std::vector<const IndexDefinition*> IndexCatalog::IndexesOfStore(std::uint32_t s
   return indexes;
 }
 
+std::string IndexCatalog::LocaleOf(std::uint32_t store) const {
+  auto locale = locales_.find(store);
+  return locale == locales_.end() ? std::string() : locale->second;
+}
+
 const Collator* IndexCatalog::CollatorOf(std::uint32_t store) {
   auto found = collators_.find(store);
   if (found != collators_.end()) return found->second.get();

@@ -32,6 +32,8 @@ class IndexCatalog {
   // Every index of a store.
   std::vector<const IndexDefinition*> IndexesOfStore(std::uint32_t store) const;
 
+  // The store's locale ("" for the root collation).
+  std::string LocaleOf(std::uint32_t store) const;
   // The collator of the store's locale; null only when ICU cannot open any.
   const Collator* CollatorOf(std::uint32_t store);
 

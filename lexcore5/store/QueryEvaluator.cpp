@@ -1,11 +1,10 @@
 #include "store/QueryEvaluator.h"
 
-#include <unicode/coll.h>
-
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "store/Collation.h"
 #include "store/FieldValue.h"
 #include "store/TextMatch.h"
 
@@ -73,6 +72,14 @@ void CollectPath(const node* field, const std::vector<std::uint16_t>& path, std:
   }
 }
 
+void CollectField(const FieldOperand& field, const node* root, Operands* out) {
+  if (field.anchored) {
+    CollectPath(root, field.path, 0, out);
+  } else {
+    CollectAnywhere(root, field.path[0], out);
+  }
+}
+
 class Evaluator {
  public:
   Evaluator(const CompiledQuery& query, const QueryRecords& records, const QuerySettings& settings)
@@ -126,10 +133,8 @@ class Evaluator {
     if (root == nullptr) return;
     if (field.IsRecordId()) {
       out->push_back({false, records_.ids[field.contextSet], {}});
-    } else if (field.anchored) {
-      CollectPath(root, field.path, 0, out);
     } else {
-      CollectAnywhere(root, field.path[0], out);
+      CollectField(field, root, out);
     }
   }
 
@@ -242,11 +247,7 @@ class Evaluator {
 
   int Order(std::string_view a, std::string_view b) const {
     if (settings_.collator != nullptr) {
-      UErrorCode status = U_ZERO_ERROR;
-      const UCollationResult result = settings_.collator->compareUTF8(
-          icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),
-          icu::StringPiece(b.data(), static_cast<int32_t>(b.size())), status);
-      if (U_SUCCESS(status)) return result;
+      return settings_.collator->Compare(a, b, settings_.caseSensitive);
     }
     const std::u32string x = FoldedText(a, settings_.caseSensitive);
     const std::u32string y = FoldedText(b, settings_.caseSensitive);
@@ -266,6 +267,19 @@ bool EvaluateQuery(const CompiledQuery& query, const QueryRecords& records,
                    const QuerySettings& settings) {
   if (query.Empty()) return true;
   return Evaluator(query, records, settings).Holds(static_cast<int>(query.nodes.size() - 1));
+}
+
+void OperandRecordIds(const FieldOperand& field, const node* root,
+                      std::vector<std::uint32_t>* ids) {
+  ids->clear();
+  if (root == nullptr || field.IsRecordId()) return;
+  Operands values;
+  CollectField(field, root, &values);
+  for (const Operand& value : values) {
+    if (!value.isText && value.number > 0 && value.number <= 0xFFFFFFFF) {
+      ids->push_back(static_cast<std::uint32_t>(value.number));
+    }
+  }
 }
 
 }  // namespace store

@@ -2,17 +2,14 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "Node.h"
 #include "store/QueryTerms.h"
 
-#include <unicode/uversion.h>
-
-U_NAMESPACE_BEGIN
-class Collator;
-U_NAMESPACE_END
-
 namespace store {
+
+class Collator;
 
 // The record each context set stands for in one evaluation (null: none, so its fields have no
 // values and comparisons with them fail).
@@ -25,7 +22,7 @@ struct QuerySettings {
   bool caseSensitive = false;
   bool wildcards = true;
   // Orders text for <, <=, > and >=; without one, text orders by code point.
-  const icu::Collator* collator = nullptr;
+  const Collator* collator = nullptr;
 };
 
 // A field operand stands for every occurrence of its field, and a comparison holds when any
@@ -33,5 +30,9 @@ struct QuerySettings {
 // pointers as record IDs; a text never equals a number. Division by zero gives no value.
 bool EvaluateQuery(const CompiledQuery& query, const QueryRecords& records,
                    const QuerySettings& settings);
+
+// The values of a field operand in the record `root` that can name a record (numbers and record
+// pointers from 1 up), in field order.
+void OperandRecordIds(const FieldOperand& field, const node* root, std::vector<std::uint32_t>* ids);
 
 }  // namespace store

@@ -1,13 +1,12 @@
 // Compiling and evaluating cursor criteria against records built in memory.
 #include <gtest/gtest.h>
 
-#include <unicode/coll.h>
-
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "ArbCodes.h"
+#include "store/Collation.h"
 #include "store/FieldTree.h"
 #include "store/FieldValue.h"
 #include "store/Pool.h"
@@ -172,9 +171,8 @@ TEST_F(QueryCriteria, TextFollowsTheMode) {
 }
 
 TEST_F(QueryCriteria, TextOrderUsesTheCollation) {
-  UErrorCode status = U_ZERO_ERROR;
-  std::unique_ptr<icu::Collator> polish(icu::Collator::createInstance("pl", status));
-  ASSERT_TRUE(U_SUCCESS(status));
+  const std::shared_ptr<const Collator> polish = SharedCollator("pl");
+  ASSERT_NE(polish, nullptr);
   QuerySettings settings;
   settings.collator = polish.get();
   // In Polish, ż sorts after z, so Żółw > zebra; by code point alone it would too, but ą < b

@@ -1,0 +1,369 @@
+// The record store's cursor operations.
+#include <limits>
+#include <string>
+
+#include "ArbCodes.h"
+#include "platform/TextConvert.h"
+#include "store/ApiGuard.h"
+#include "store/Collation.h"
+#include "store/Cursor.h"
+#include "store/CursorState.h"
+#include "store/IndexScan.h"
+#include "store/QueryCompiler.h"
+#include "store/QueryPlan.h"
+#include "store/RecordStore.h"
+#include "store/ResultStream.h"
+
+namespace store {
+
+Cursor::Cursor() = default;
+Cursor::~Cursor() = default;
+
+void Cursor::Invalidate() {
+  results.reset();
+  position = -1;
+}
+
+namespace {
+
+std::uint32_t Append(Cursor* cursor, CriteriaItem item) {
+  cursor->items.push_back(std::move(item));
+  cursor->validated = false;
+  cursor->Invalidate();
+  return arbcode::SUCCESS;
+}
+
+std::uint32_t TextValue(std::uint16_t kind, const void* value, std::string* text) {
+  if (kind == kValueAnsiText) {
+    const char* narrow = static_cast<const char*>(value);
+    std::u16string check;
+    if (!platform::Utf8ToUtf16(narrow, &check)) return arbcode::CONV_ILLEGAL;
+    return platform::Utf16ToUtf8Strict(check, text) ? arbcode::SUCCESS : arbcode::CONV_ILLEGAL;
+  }
+  return platform::Utf16ToUtf8Strict(static_cast<const char16_t*>(value), text)
+             ? arbcode::SUCCESS
+             : arbcode::CONV_ILLEGAL;
+}
+
+// Whether `index` exists over the source's container.
+std::uint32_t CheckIndexOver(const CursorSource& source, std::uint16_t index) {
+  if (index == 0 || source.db == nullptr) return arbcode::SUCCESS;
+  IndexDefinition definition;
+  if (std::uint32_t code = FindIndexDefinition(source.db, source.store, index, &definition)) {
+    return code;
+  }
+  return definition.container == source.container ? arbcode::SUCCESS : arbcode::BAD_IX;
+}
+
+std::uint32_t Validate(Cursor* cursor) {
+  if (std::uint32_t code = CompileCriteria(cursor->items, &cursor->query)) return code;
+  for (std::uint16_t set : SetsNamed(cursor->query)) {
+    if (cursor->sources[set].db == nullptr) {
+      cursor->query.nodes.clear();
+      return arbcode::BAD_QUERY_SOURCE;
+    }
+  }
+  cursor->validated = true;
+  cursor->Invalidate();
+  return arbcode::SUCCESS;
+}
+
+// The index whose order a set's records follow when the set drives the search.
+std::uint16_t OrderIndexOf(const Cursor& cursor, std::uint16_t set,
+                           const std::vector<IndexDefinition>& indexes) {
+  if (set == 0) return cursor.masterIndex;
+  if (cursor.sources[set].index != 0) return cursor.sources[set].index;
+  for (const IndexDefinition& index : indexes) {
+    if (index.number == cursor.anySetIndex) return index.number;
+  }
+  return 0;
+}
+
+std::uint32_t Plan(const Cursor& cursor, QueryPlan* plan, std::shared_ptr<const Collator>* used) {
+  const std::vector<int> conjuncts = TopConjuncts(cursor.query);
+  if (cursor.sources[0].db != nullptr) {
+    plan->drivingSet = plan->yieldingSet = 0;
+  } else if (FindJoin(cursor.query, conjuncts, &plan->yieldingSet, &plan->drivingSet,
+                      &plan->joinField)) {
+    plan->join = true;
+  } else {
+    const std::vector<std::uint16_t> sets = SetsNamed(cursor.query);
+    if (sets.size() != 1) {
+      // Nothing to read: a cursor without a source of its own yields only through a join.
+      plan->driver.kind = Driver::Kind::kIdList;
+      return arbcode::SUCCESS;
+    }
+    plan->drivingSet = plan->yieldingSet = sets[0];
+  }
+  const CursorSource& source = cursor.sources[plan->drivingSet];
+  SetPlanInput input;
+  input.store = source.store;
+  input.wildcards = cursor.Wildcards();
+  if (std::uint32_t code =
+          IndexDefinitionsOver(source.db, source.store, source.container, &input.indexes)) {
+    return code;
+  }
+  input.orderIndex = OrderIndexOf(cursor, plan->drivingSet, input.indexes);
+  std::string locale;
+  if (std::uint32_t code = StoreLocale(source.db, source.store, &locale)) return code;
+  *used = SharedCollator(locale);
+  input.collator = used->get();
+  plan->driver = PlanDriver(cursor.query, conjuncts, plan->drivingSet, input);
+  return arbcode::SUCCESS;
+}
+
+std::uint32_t EnsureResults(Cursor* cursor) {
+  if (!cursor->validated) {
+    if (std::uint32_t code = Validate(cursor)) return code;
+  }
+  if (cursor->results) return arbcode::SUCCESS;
+  QueryPlan plan;
+  std::shared_ptr<const Collator> collator;
+  if (std::uint32_t code = Plan(*cursor, &plan, &collator)) return code;
+  cursor->results = std::make_unique<ResultStream>(*cursor, std::move(plan), std::move(collator));
+  return arbcode::SUCCESS;
+}
+
+// Moves the position; BOF_HIT / EOF_HIT past either end, the position unchanged.
+std::uint32_t Move(Cursor* cursor, CursorMove move) {
+  if (std::uint32_t code = EnsureResults(cursor)) return code;
+  ResultStream& results = *cursor->results;
+  const std::int64_t position = cursor->position;
+  if (move == CursorMove::kNext && position < 0) move = CursorMove::kFirst;
+  if (move == CursorMove::kPrevious && position < 0) move = CursorMove::kLast;
+  switch (move) {
+    case CursorMove::kFirst:
+      if (std::uint32_t code = results.Reach(0)) return code;
+      if (results.Ids().empty()) return arbcode::EOF_HIT;
+      cursor->position = 0;
+      return arbcode::SUCCESS;
+    case CursorMove::kNext: {
+      const auto next = static_cast<std::size_t>(position + 1);
+      if (std::uint32_t code = results.Reach(next)) return code;
+      if (results.Ids().size() <= next) return arbcode::EOF_HIT;
+      cursor->position = position + 1;
+      return arbcode::SUCCESS;
+    }
+    case CursorMove::kPrevious:
+      if (position == 0) return arbcode::BOF_HIT;
+      cursor->position = position - 1;
+      return arbcode::SUCCESS;
+    case CursorMove::kLast:
+      if (std::uint32_t code = results.ReachEnd()) return code;
+      if (results.Ids().empty()) return arbcode::BOF_HIT;
+      cursor->position = static_cast<std::int64_t>(results.Ids().size()) - 1;
+      return arbcode::SUCCESS;
+    case CursorMove::kCurrent:
+      return position < 0 ? arbcode::NOT_FOUND : arbcode::SUCCESS;
+  }
+  return arbcode::ILLEGAL_OP;
+}
+
+std::uint32_t CurrentId(const Cursor* cursor) {
+  return cursor->results->Ids()[static_cast<std::size_t>(cursor->position)];
+}
+
+template <typename Body>
+std::uint32_t WithCursor(Cursor* cursor, Body&& body) {
+  if (cursor == nullptr) return arbcode::BAD_HDL;
+  return Guarded([&]() -> std::uint32_t { return body(); });
+}
+
+}  // namespace
+
+std::uint32_t CursorInit(Database* db, std::uint32_t store, std::uint16_t container, Cursor** out) {
+  if (out == nullptr) return arbcode::BAD_HDL;
+  return Guarded([&]() -> std::uint32_t {
+    auto cursor = std::make_unique<Cursor>();
+    cursor->sources[0] = {db, store, container, 0};
+    *out = cursor.release();
+    return arbcode::SUCCESS;
+  });
+}
+
+std::uint32_t CursorFree(Cursor** cursor) {
+  if (cursor == nullptr || *cursor == nullptr) return arbcode::BAD_HDL;
+  delete *cursor;
+  *cursor = nullptr;
+  return arbcode::SUCCESS;
+}
+
+std::uint32_t CursorAddField(Cursor* cursor, std::uint16_t tag, std::uint16_t contextSet) {
+  return WithCursor(cursor, [&] {
+    CriteriaItem item{CriteriaItem::Kind::kField};
+    item.field.path = {tag};
+    item.field.contextSet = contextSet;
+    return Append(cursor, std::move(item));
+  });
+}
+
+std::uint32_t CursorAddFieldPath(Cursor* cursor, const std::uint16_t* path, std::uint16_t depth,
+                                 std::uint16_t contextSet) {
+  return WithCursor(cursor, [&] {
+    CriteriaItem item{CriteriaItem::Kind::kField};
+    if (path != nullptr) item.field.path.assign(path, path + depth);
+    item.field.anchored = true;
+    item.field.contextSet = contextSet;
+    return Append(cursor, std::move(item));
+  });
+}
+
+std::uint32_t CursorAddOperator(Cursor* cursor, std::uint16_t code) {
+  return WithCursor(cursor, [&] {
+    CriteriaItem item{CriteriaItem::Kind::kOperator};
+    item.op = static_cast<QueryOp>(code);
+    return Append(cursor, std::move(item));
+  });
+}
+
+std::uint32_t CursorAddValue(Cursor* cursor, std::uint16_t kind, const void* value) {
+  return WithCursor(cursor, [&]() -> std::uint32_t {
+    if (value == nullptr) return arbcode::CONV_NULL_SRC;
+    CriteriaItem item{CriteriaItem::Kind::kValue};
+    switch (kind) {
+      case kValueInt16:
+        item.value.number = *static_cast<const std::int16_t*>(value);
+        break;
+      case kValueInt32:
+        item.value.number = *static_cast<const std::int32_t*>(value);
+        break;
+      case kValueUInt16:
+        item.value.number = *static_cast<const std::uint16_t*>(value);
+        break;
+      case kValueUInt32:
+        item.value.number = *static_cast<const std::uint32_t*>(value);
+        break;
+      case kValueAnsiText:
+      case kValueWideText:
+        item.value.isText = true;
+        if (std::uint32_t code = TextValue(kind, value, &item.value.text)) return code;
+        break;
+      default:
+        return arbcode::BAD_FIELD_TYPE;
+    }
+    return Append(cursor, std::move(item));
+  });
+}
+
+std::uint32_t CursorValidate(Cursor* cursor) {
+  return WithCursor(cursor, [&] { return Validate(cursor); });
+}
+
+std::uint32_t CursorSetMode(Cursor* cursor, std::uint16_t mode) {
+  return WithCursor(cursor, [&] {
+    for (std::uint16_t group : {0x0003, 0x000C, 0x0F00}) {
+      if ((mode & group) != 0) {
+        cursor->mode = static_cast<std::uint16_t>((cursor->mode & ~group) | (mode & group));
+      }
+    }
+    cursor->Invalidate();
+    return arbcode::SUCCESS;
+  });
+}
+
+std::uint32_t CursorGetMode(const Cursor* cursor, std::uint16_t* mode) {
+  if (cursor == nullptr) return arbcode::BAD_HDL;
+  *mode = cursor->mode;
+  return arbcode::SUCCESS;
+}
+
+std::uint32_t CursorSetConfig(Cursor* cursor, std::uint16_t option, std::uint16_t set,
+                              std::uint16_t value) {
+  return WithCursor(cursor, [&]() -> std::uint32_t {
+    if (option == kConfigReset) {
+      cursor->Invalidate();
+      return arbcode::SUCCESS;
+    }
+    if (option != kConfigSetSetIndex) return arbcode::NOT_IMPLEMENTED;
+    if (set > kMaxContextSets) {
+      cursor->anySetIndex = value;
+    } else if (set == 0) {
+      if (std::uint32_t code = CheckIndexOver(cursor->sources[0], value)) return code;
+      cursor->masterIndex = value;
+    } else {
+      if (std::uint32_t code = CheckIndexOver(cursor->sources[set], value)) return code;
+      cursor->sources[set].index = value;
+    }
+    cursor->Invalidate();
+    return arbcode::SUCCESS;
+  });
+}
+
+std::uint32_t CursorGetConfig(const Cursor* cursor, std::uint16_t option, std::uint16_t set,
+                              std::uint16_t* value) {
+  if (cursor == nullptr) return arbcode::BAD_HDL;
+  if (option != kConfigGetSetIndex) return arbcode::NOT_IMPLEMENTED;
+  if (set == 0) {
+    *value = cursor->masterIndex;
+  } else if (set <= kMaxContextSets) {
+    *value = cursor->sources[set].index;
+  } else {
+    *value = cursor->anySetIndex;
+  }
+  return arbcode::SUCCESS;
+}
+
+std::uint32_t CursorSetMasterIndex(Cursor* cursor, std::uint16_t index, std::uint8_t option) {
+  return WithCursor(cursor, [&]() -> std::uint32_t {
+    if (std::uint32_t code = CheckIndexOver(cursor->sources[0], index)) return code;
+    cursor->masterIndex = index;
+    cursor->masterOption = option;
+    cursor->Invalidate();
+    return arbcode::SUCCESS;
+  });
+}
+
+std::uint32_t CursorGetMasterIndex(const Cursor* cursor, std::uint16_t* index) {
+  if (cursor == nullptr) return arbcode::BAD_HDL;
+  *index = cursor->masterIndex;
+  return arbcode::SUCCESS;
+}
+
+std::uint32_t CursorAddContext(Cursor* cursor, std::uint16_t set, Database* db, std::uint32_t store,
+                               std::uint16_t container) {
+  return WithCursor(cursor, [&]() -> std::uint32_t {
+    if (set < 1 || set > kMaxContextSets) return arbcode::BAD_QUERY_SOURCE;
+    if (db == nullptr) return arbcode::DB_HANDLE;
+    cursor->sources[set] = {db, store, container, cursor->sources[set].index};
+    cursor->Invalidate();
+    return arbcode::SUCCESS;
+  });
+}
+
+std::uint32_t CursorRead(Cursor* cursor, CursorMove move, PoolMemoryManager* pool, node** root) {
+  return WithCursor(cursor, [&]() -> std::uint32_t {
+    if (pool == nullptr || root == nullptr) return arbcode::BAD_HDL;
+    if (std::uint32_t code = Move(cursor, move)) return code;
+    const CursorSource& source = cursor->results->Yielding();
+    return Retrieve(source.db, source.store, source.container, CurrentId(cursor), 0, pool, root);
+  });
+}
+
+std::uint32_t CursorGo(Cursor* cursor, CursorMove move, std::uint32_t* recordId) {
+  return WithCursor(cursor, [&]() -> std::uint32_t {
+    if (std::uint32_t code = Move(cursor, move)) return code;
+    if (recordId != nullptr) *recordId = CurrentId(cursor);
+    return arbcode::SUCCESS;
+  });
+}
+
+std::uint32_t CursorCurrentId(const Cursor* cursor, std::uint32_t* recordId) {
+  if (cursor == nullptr || recordId == nullptr) return arbcode::BAD_HDL;
+  if (cursor->position < 0 || !cursor->results) return arbcode::NOT_FOUND;
+  *recordId = CurrentId(cursor);
+  return arbcode::SUCCESS;
+}
+
+std::uint32_t CursorCount(Cursor* cursor, std::uint32_t* count) {
+  return WithCursor(cursor, [&]() -> std::uint32_t {
+    if (count == nullptr) return arbcode::BAD_HDL;
+    if (std::uint32_t code = EnsureResults(cursor)) return code;
+    if (std::uint32_t code = cursor->results->ReachEnd()) return code;
+    const std::size_t size = cursor->results->Ids().size();
+    *count = static_cast<std::uint32_t>(
+        std::min<std::size_t>(size, std::numeric_limits<std::uint32_t>::max()));
+    return arbcode::SUCCESS;
+  });
+}
+
+}  // namespace store

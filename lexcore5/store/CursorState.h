@@ -1,0 +1,53 @@
+// The record store's cursor object behind the functions of Cursor.h.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "store/Cursor.h"
+#include "store/QueryTerms.h"
+
+namespace store {
+
+class Collator;
+class ResultStream;
+
+struct CursorSource {
+  Database* db = nullptr;
+  std::uint32_t store = 0;
+  std::uint16_t container = 32001;
+  // The index whose order this set's records follow when it drives a join (0: none chosen).
+  std::uint16_t index = 0;
+};
+
+struct Cursor {
+  Cursor();
+  ~Cursor();
+  Cursor(const Cursor&) = delete;
+  Cursor& operator=(const Cursor&) = delete;
+
+  // [0] is the cursor's own source; [1] to [8] the context sets (db null: no source).
+  CursorSource sources[kMaxContextSets + 1];
+  // An index chosen for whichever set it exists over ("the whole cursor").
+  std::uint16_t anySetIndex = 0;
+  std::uint16_t masterIndex = 0;
+  std::uint8_t masterOption = 0;
+  std::uint16_t mode = kDefaultMode;
+
+  std::vector<CriteriaItem> items;
+  CompiledQuery query;
+  bool validated = true;
+
+  // The results found so far and the position among them (-1: none). Rebuilt after any change of
+  // criteria, mode, indexes or sources.
+  std::unique_ptr<ResultStream> results;
+  std::int64_t position = -1;
+
+  bool Wildcards() const { return (mode & 0x3) != 1; }
+  bool CaseSensitive() const { return (mode & 0xC) == 8; }
+  // Drops the results and the position.
+  void Invalidate();
+};
+
+}  // namespace store

@@ -1,0 +1,159 @@
+#include "store/ResultStream.h"
+
+#include <algorithm>
+
+#include "ArbCodes.h"
+#include "store/Collation.h"
+#include "store/IndexKeys.h"
+#include "store/IndexScan.h"
+#include "store/Pool.h"
+#include "store/RecordStore.h"
+
+namespace store {
+namespace {
+
+constexpr std::size_t kMaxPageSize = 1024;
+// Collecting a whole index range at once reads it in pages of this size.
+constexpr std::size_t kCollectPageSize = 4096;
+
+}  // namespace
+
+ResultStream::ResultStream(const Cursor& cursor, QueryPlan plan,
+                           std::shared_ptr<const Collator> collator)
+    : cursor_(cursor), plan_(std::move(plan)), collator_(std::move(collator)) {
+  settings_.caseSensitive = cursor.CaseSensitive();
+  settings_.wildcards = cursor.Wildcards();
+  settings_.collator = collator_.get();
+  nextKey_ = plan_.driver.range.from;
+  if (plan_.driver.kind == Driver::Kind::kIdList) {
+    candidates_.assign(plan_.driver.ids.begin(), plan_.driver.ids.end());
+    exhausted_ = true;
+  }
+  PoolInit(&pool_, 1024);
+}
+
+ResultStream::~ResultStream() {
+  PoolFree(&pool_);
+}
+
+std::uint32_t ResultStream::Reach(std::size_t index) {
+  while (ids_.size() <= index) {
+    if (candidates_.empty()) {
+      if (exhausted_) break;
+      if (std::uint32_t code = NextCandidates()) return code;
+      continue;
+    }
+    const std::uint32_t candidate = candidates_.front();
+    candidates_.pop_front();
+    if (std::uint32_t code = Consider(candidate)) return code;
+  }
+  return arbcode::SUCCESS;
+}
+
+std::uint32_t ResultStream::NextCandidates() {
+  const Driver& driver = plan_.driver;
+  if (driver.kind == Driver::Kind::kIndexRange) {
+    return driver.byRecordId ? CollectByRecordId() : NextKeyPage();
+  }
+  const CursorSource& source = cursor_.sources[plan_.drivingSet];
+  std::vector<std::uint32_t> ids;
+  if (std::uint32_t code =
+          ReadRecordIds(source.db, source.store, source.container, lastScanned_, pageSize_, &ids)) {
+    return code;
+  }
+  exhausted_ = ids.size() < pageSize_;
+  if (!ids.empty()) lastScanned_ = ids.back();
+  candidates_.insert(candidates_.end(), ids.begin(), ids.end());
+  pageSize_ = std::min(pageSize_ * 2, kMaxPageSize);
+  return arbcode::SUCCESS;
+}
+
+std::uint32_t ResultStream::NextKeyPage() {
+  std::vector<std::string> keys;
+  const CursorSource& source = cursor_.sources[plan_.drivingSet];
+  if (std::uint32_t code =
+          ReadIndexKeys(source.db, nextKey_, plan_.driver.range.to, pageSize_, &keys)) {
+    return code;
+  }
+  exhausted_ = keys.size() < pageSize_;
+  for (const std::string& key : keys) candidates_.push_back(RecordIdOfKey(key));
+  if (!keys.empty()) {
+    // The smallest key after the last one read.
+    nextKey_ = keys.back();
+    nextKey_.push_back('\0');
+  }
+  pageSize_ = std::min(pageSize_ * 2, kMaxPageSize);
+  return arbcode::SUCCESS;
+}
+
+std::uint32_t ResultStream::CollectByRecordId() {
+  const CursorSource& source = cursor_.sources[plan_.drivingSet];
+  std::vector<std::uint32_t> ids;
+  std::vector<std::string> keys;
+  do {
+    if (std::uint32_t code =
+            ReadIndexKeys(source.db, nextKey_, plan_.driver.range.to, kCollectPageSize, &keys)) {
+      return code;
+    }
+    for (const std::string& key : keys) ids.push_back(RecordIdOfKey(key));
+    if (!keys.empty()) {
+      nextKey_ = keys.back();
+      nextKey_.push_back('\0');
+    }
+  } while (keys.size() == kCollectPageSize);
+  std::sort(ids.begin(), ids.end());
+  ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+  candidates_.assign(ids.begin(), ids.end());
+  exhausted_ = true;
+  return arbcode::SUCCESS;
+}
+
+std::uint32_t ResultStream::Load(std::uint16_t set, std::uint32_t recordId, bool* found) {
+  const CursorSource& source = cursor_.sources[set];
+  node* root = nullptr;
+  const std::uint32_t code =
+      Retrieve(source.db, source.store, source.container, recordId, 0, &pool_, &root);
+  // An index entry or a link may name a record that is gone; it is simply not a result.
+  *found = code == arbcode::SUCCESS;
+  if (code != arbcode::SUCCESS && code != arbcode::NOT_FOUND) return code;
+  records_.roots[set] = *found ? root : nullptr;
+  records_.ids[set] = recordId;
+  return arbcode::SUCCESS;
+}
+
+bool ResultStream::Holds() {
+  return EvaluateQuery(cursor_.query, records_, settings_);
+}
+
+std::uint32_t ResultStream::Consider(std::uint32_t candidate) {
+  PoolFree(&pool_);
+  const std::uint16_t driving = plan_.drivingSet;
+  if (!plan_.join) {
+    if (seen_.count(candidate) != 0) return arbcode::SUCCESS;
+    bool found = false;
+    if (std::uint32_t code = Load(driving, candidate, &found)) return code;
+    if (found && Holds()) {
+      seen_.insert(candidate);
+      ids_.push_back(candidate);
+    }
+    return arbcode::SUCCESS;
+  }
+  bool found = false;
+  if (std::uint32_t code = Load(driving, candidate, &found)) return code;
+  if (!found) return arbcode::SUCCESS;
+  std::vector<std::uint32_t> targets;
+  OperandRecordIds(plan_.joinField, records_.roots[driving], &targets);
+  void* mark = PoolMark(&pool_);
+  for (std::uint32_t target : targets) {
+    if (seen_.count(target) != 0) continue;
+    PoolReset(&pool_, mark);
+    if (std::uint32_t code = Load(plan_.yieldingSet, target, &found)) return code;
+    if (found && Holds()) {
+      seen_.insert(target);
+      ids_.push_back(target);
+    }
+  }
+  return arbcode::SUCCESS;
+}
+
+}  // namespace store

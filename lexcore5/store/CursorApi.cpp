@@ -99,6 +99,7 @@ std::uint32_t Plan(const Cursor& cursor, QueryPlan* plan, std::shared_ptr<const 
   SetPlanInput input;
   input.store = source.store;
   input.wildcards = cursor.Wildcards();
+  input.yieldsDrivingSet = !plan->join;
   if (std::uint32_t code =
           IndexDefinitionsOver(source.db, source.store, source.container, &input.indexes)) {
     return code;

@@ -11,6 +11,8 @@ constexpr const char* kKeysBetween =
     "SELECT key FROM index_entries WHERE key >= ?1 AND key < ?2 ORDER BY key LIMIT ?3";
 constexpr const char* kKeysFrom =
     "SELECT key FROM index_entries WHERE key >= ?1 ORDER BY key LIMIT ?2";
+constexpr const char* kBodiesAfter =
+    "SELECT id, body FROM records WHERE id > ?1 AND id <= ?2 ORDER BY id LIMIT ?3";
 constexpr const char* kRowsAfter =
     "SELECT id FROM records WHERE id > ?1 AND id <= ?2 ORDER BY id LIMIT ?3";
 
@@ -53,6 +55,26 @@ std::uint32_t ReadRecordIds(Database* db, std::uint32_t store, std::uint16_t con
     use.BindInt(3, static_cast<std::int64_t>(limit));
     int result;
     while ((result = use.Step()) == SQLITE_ROW) ids->push_back(RecordIdOfRowKey(use.ColumnInt(0)));
+    return result == SQLITE_DONE ? arbcode::SUCCESS : CodeOfSqlite(result);
+  });
+}
+
+std::uint32_t ReadRecordPage(Database* db, std::uint32_t store, std::uint16_t container,
+                             std::uint32_t afterId, std::size_t limit,
+                             std::vector<StoredRecord>* records) {
+  records->clear();
+  if (!IsValidStore(store)) return arbcode::INVALID_STORE_NUM;
+  return WithDatabase(db, [&]() -> std::uint32_t {
+    sqlite3_stmt* statement = nullptr;
+    if (std::uint32_t code = db->statements.Get(kBodiesAfter, &statement)) return code;
+    StatementUse use(statement);
+    use.BindInt(1, RowKey(store, container, afterId));
+    use.BindInt(2, RowKey(store, container, 0xFFFFFFFF));
+    use.BindInt(3, static_cast<std::int64_t>(limit));
+    int result;
+    while ((result = use.Step()) == SQLITE_ROW) {
+      records->push_back({RecordIdOfRowKey(use.ColumnInt(0)), std::string(use.ColumnBytes(1))});
+    }
     return result == SQLITE_DONE ? arbcode::SUCCESS : CodeOfSqlite(result);
   });
 }

@@ -24,6 +24,15 @@ std::uint32_t ReadRecordIds(Database* db, std::uint32_t store, std::uint16_t con
                             std::uint32_t afterId, std::size_t limit,
                             std::vector<std::uint32_t>* ids);
 
+// Up to `limit` records of (store, container) above `afterId`, in ID order, as stored bodies.
+struct StoredRecord {
+  std::uint32_t id;
+  std::string body;
+};
+std::uint32_t ReadRecordPage(Database* db, std::uint32_t store, std::uint16_t container,
+                             std::uint32_t afterId, std::size_t limit,
+                             std::vector<StoredRecord>* records);
+
 // A copy of index `number` of `store`; BAD_IX when there is none.
 std::uint32_t FindIndexDefinition(Database* db, std::uint32_t store, std::uint16_t number,
                                   IndexDefinition* out);

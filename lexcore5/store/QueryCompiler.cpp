@@ -1,6 +1,7 @@
 #include "store/QueryCompiler.h"
 
 #include "ArbCodes.h"
+#include "store/TextMatch.h"
 
 namespace store {
 namespace {
@@ -205,6 +206,10 @@ class Compiler {
       case CriteriaItem::Kind::kValue: {
         QueryNode node{QueryNode::Kind::kConstant};
         node.value = item->value;
+        if (node.value.isText) {
+          node.value.folded[0] = FoldedText(node.value.text, false);
+          node.value.folded[1] = FoldedText(node.value.text, true);
+        }
         *out = {Add(std::move(node)), item->value.isText ? Shape::kText : Shape::kNumber};
         return true;
       }

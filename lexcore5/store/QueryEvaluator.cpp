@@ -18,6 +18,8 @@ struct Operand {
   bool isText = false;
   std::int64_t number = 0;
   std::string_view text;
+  // Set for a constant, whose folded forms are prepared.
+  const QueryValue* constant = nullptr;
 };
 
 using Operands = std::vector<Operand>;
@@ -113,8 +115,8 @@ class Evaluator {
     Operands out;
     switch (node.kind) {
       case QueryNode::Kind::kConstant:
-        out.push_back(node.value.isText ? Operand{true, 0, node.value.text}
-                                        : Operand{false, node.value.number, {}});
+        out.push_back(node.value.isText ? Operand{true, 0, node.value.text, &node.value}
+                                        : Operand{false, node.value.number, {}, &node.value});
         break;
       case QueryNode::Kind::kField:
         FieldValues(node.field, &out);
@@ -189,7 +191,7 @@ class Evaluator {
   bool Compare(QueryOp op, const Operand& a, const Operand& b) const {
     if (a.isText != b.isText) return op == QueryOp::kNotEqual;
     if (!a.isText) return CompareNumbers(op, a.number, b.number);
-    return CompareTexts(op, a.text, b.text);
+    return CompareTexts(op, a, b);
   }
 
   static bool CompareNumbers(QueryOp op, std::int64_t a, std::int64_t b) {
@@ -211,7 +213,7 @@ class Evaluator {
     }
   }
 
-  bool CompareTexts(QueryOp op, std::string_view a, std::string_view b) const {
+  bool CompareTexts(QueryOp op, const Operand& a, const Operand& b) const {
     const bool sensitive = settings_.caseSensitive;
     switch (op) {
       case QueryOp::kEqual:
@@ -219,29 +221,35 @@ class Evaluator {
       case QueryOp::kMatch:
       case QueryOp::kBegin:
       case QueryOp::kContain: {
-        const std::u32string text = FoldedText(a, sensitive);
-        std::u32string pattern = FoldedText(b, sensitive);
-        const bool matched = Matches(op, text, &pattern);
+        // Records are compared by the thousand; their text is folded into reused buffers.
+        thread_local std::u32string text;
+        thread_local std::u32string pattern;
+        FoldInto(a.text, sensitive, &text);
+        const std::u32string* folded = &pattern;
+        if (b.constant != nullptr) {
+          folded = &b.constant->folded[sensitive ? 1 : 0];
+        } else {
+          FoldInto(b.text, sensitive, &pattern);
+        }
+        const bool matched = Matches(op, text, *folded);
         return op == QueryOp::kNotEqual ? !matched : matched;
       }
       default:
-        return Ordered(op, Order(a, b));
+        return Ordered(op, Order(a.text, b.text));
     }
   }
 
-  bool Matches(QueryOp op, const std::u32string& text, std::u32string* pattern) const {
-    const bool wild = settings_.wildcards && HasWildcard(*pattern);
+  bool Matches(QueryOp op, const std::u32string& text, const std::u32string& pattern) const {
+    const bool wild = settings_.wildcards && HasWildcard(pattern);
     switch (op) {
       case QueryOp::kBegin:
-        if (!wild) return text.compare(0, pattern->size(), *pattern) == 0;
-        pattern->push_back(U'*');
-        return WildcardMatch(*pattern, text);
+        if (!wild) return text.compare(0, pattern.size(), pattern) == 0;
+        return WildcardMatch(pattern + U"*", text);
       case QueryOp::kContain:
-        if (!wild) return text.find(*pattern) != std::u32string::npos;
-        *pattern = U"*" + *pattern + U"*";
-        return WildcardMatch(*pattern, text);
+        if (!wild) return text.find(pattern) != std::u32string::npos;
+        return WildcardMatch(U"*" + pattern + U"*", text);
       default:
-        return wild ? WildcardMatch(*pattern, text) : text == *pattern;
+        return wild ? WildcardMatch(pattern, text) : text == pattern;
     }
   }
 

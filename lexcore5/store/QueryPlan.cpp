@@ -290,7 +290,13 @@ Driver PlanDriver(const CompiledQuery& query, const std::vector<int>& conjuncts,
     const bool ordering = index.number == input.orderIndex;
     if (input.orderIndex != 0 && !ordering) continue;
     KeyRange range;
-    if (RangeOf(index, query, own, set, input, &range) || ordering) {
+    const bool narrowed = RangeOf(index, query, own, set, input, &range);
+    if (ordering && !narrowed && !own.empty() && input.yieldsDrivingSet) {
+      driver.kind = Driver::Kind::kSortedScan;
+      driver.order = index;
+      return driver;
+    }
+    if (narrowed || ordering) {
       driver.kind = Driver::Kind::kIndexRange;
       driver.index = index.number;
       driver.range = std::move(range);

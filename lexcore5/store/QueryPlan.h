@@ -22,12 +22,16 @@ struct KeyRange {
 };
 
 struct Driver {
-  enum class Kind : std::uint8_t { kIndexRange, kIdList, kScan } kind = Kind::kScan;
+  // kSortedScan reads every record in storage order, keeps those that satisfy the criteria and
+  // sorts them by `order`: for criteria that no index range narrows, this costs far less than
+  // visiting the records in index order one seek at a time.
+  enum class Kind : std::uint8_t { kIndexRange, kIdList, kScan, kSortedScan } kind = Kind::kScan;
   std::uint16_t index = 0;
   KeyRange range;
   // With an index range: collect every candidate first and hand them out in record ID order.
   bool byRecordId = false;
   std::vector<std::uint32_t> ids;
+  IndexDefinition order;
 };
 
 struct QueryPlan {
@@ -48,6 +52,8 @@ struct SetPlanInput {
   std::vector<IndexDefinition> indexes;
   const Collator* collator = nullptr;
   bool wildcards = true;
+  // Whether the driving records are themselves the results (not for a join).
+  bool yieldsDrivingSet = true;
 };
 
 // The top-level conjuncts of the criteria (the operands of its outermost ANDs).

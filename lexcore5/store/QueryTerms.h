@@ -54,6 +54,9 @@ struct QueryValue {
   bool isText = false;
   std::int64_t number = 0;
   std::string text;  // UTF-8
+  // The text's code points without and with regard to letter case, prepared once when the
+  // criteria are compiled.
+  std::u32string folded[2];
 };
 
 struct CriteriaItem {

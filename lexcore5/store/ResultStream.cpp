@@ -7,6 +7,7 @@
 #include "store/IndexKeys.h"
 #include "store/IndexScan.h"
 #include "store/Pool.h"
+#include "store/RecordCodec.h"
 #include "store/RecordStore.h"
 
 namespace store {
@@ -30,6 +31,9 @@ ResultStream::ResultStream(const Cursor& cursor, QueryPlan plan,
     exhausted_ = true;
   }
   PoolInit(&pool_, 1024);
+  // Candidates are loaded by the thousand; resetting to a mark keeps the first block for reuse.
+  PoolAllocate(&pool_, 1);
+  poolStart_ = PoolMark(&pool_);
 }
 
 ResultStream::~ResultStream() {
@@ -55,6 +59,7 @@ std::uint32_t ResultStream::NextCandidates() {
   if (driver.kind == Driver::Kind::kIndexRange) {
     return driver.byRecordId ? CollectByRecordId() : NextKeyPage();
   }
+  if (driver.kind == Driver::Kind::kSortedScan) return ScanAndSort();
   const CursorSource& source = cursor_.sources[plan_.drivingSet];
   std::vector<std::uint32_t> ids;
   if (std::uint32_t code =
@@ -108,6 +113,41 @@ std::uint32_t ResultStream::CollectByRecordId() {
   return arbcode::SUCCESS;
 }
 
+std::uint32_t ResultStream::ScanAndSort() {
+  const CursorSource& source = cursor_.sources[plan_.drivingSet];
+  const std::uint16_t set = plan_.drivingSet;
+  std::vector<std::pair<std::string, std::uint32_t>> matches;
+  std::vector<StoredRecord> page;
+  std::vector<std::string> keys;
+  std::uint32_t after = 0;
+  do {
+    if (std::uint32_t code =
+            ReadRecordPage(source.db, source.store, source.container, after, kMaxPageSize, &page)) {
+      return code;
+    }
+    for (const StoredRecord& stored : page) {
+      PoolReset(&pool_, poolStart_);
+      node* root = nullptr;
+      if (std::uint32_t code = DecodeRecord(stored.body, &pool_, &root)) return code;
+      records_.roots[set] = root;
+      records_.ids[set] = stored.id;
+      if (!Holds()) continue;
+      if (std::uint32_t code =
+              BuildIndexKeys(plan_.driver.order, *collator_, root, stored.id, &keys)) {
+        return code;
+      }
+      // Keys come sorted: a record takes its place at its first entry, and one that the index
+      // does not hold is no result.
+      if (!keys.empty()) matches.emplace_back(std::move(keys.front()), stored.id);
+    }
+    if (!page.empty()) after = page.back().id;
+  } while (page.size() == kMaxPageSize);
+  std::sort(matches.begin(), matches.end());
+  for (const auto& match : matches) ids_.push_back(match.second);
+  exhausted_ = true;
+  return arbcode::SUCCESS;
+}
+
 std::uint32_t ResultStream::Load(std::uint16_t set, std::uint32_t recordId, bool* found) {
   const CursorSource& source = cursor_.sources[set];
   node* root = nullptr;
@@ -126,7 +166,7 @@ bool ResultStream::Holds() {
 }
 
 std::uint32_t ResultStream::Consider(std::uint32_t candidate) {
-  PoolFree(&pool_);
+  PoolReset(&pool_, poolStart_);
   const std::uint16_t driving = plan_.drivingSet;
   if (!plan_.join) {
     if (seen_.count(candidate) != 0) return arbcode::SUCCESS;

@@ -36,6 +36,7 @@ class ResultStream {
   std::uint32_t NextCandidates();
   std::uint32_t NextKeyPage();
   std::uint32_t CollectByRecordId();
+  std::uint32_t ScanAndSort();
   std::uint32_t Consider(std::uint32_t candidate);
   std::uint32_t Load(std::uint16_t set, std::uint32_t recordId, bool* found);
   bool Holds();
@@ -54,6 +55,7 @@ class ResultStream {
   std::size_t pageSize_ = 16;
 
   PoolMemoryManager pool_{};
+  void* poolStart_ = nullptr;
   QueryRecords records_;
 };
 

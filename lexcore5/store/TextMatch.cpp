@@ -7,7 +7,13 @@ namespace store {
 
 std::u32string FoldedText(std::string_view utf8, bool caseSensitive) {
   std::u32string out;
-  out.reserve(utf8.size());
+  FoldInto(utf8, caseSensitive, &out);
+  return out;
+}
+
+void FoldInto(std::string_view utf8, bool caseSensitive, std::u32string* out) {
+  out->clear();
+  out->reserve(utf8.size());
   const auto* bytes = reinterpret_cast<const uint8_t*>(utf8.data());
   const auto length = static_cast<int32_t>(utf8.size());
   for (int32_t i = 0; i < length;) {
@@ -15,9 +21,8 @@ std::u32string FoldedText(std::string_view utf8, bool caseSensitive) {
     U8_NEXT(bytes, i, length, c);
     if (c < 0) c = 0xFFFD;
     // Simple folding keeps one code point per character, so "?" still stands for one character.
-    out.push_back(static_cast<char32_t>(caseSensitive ? c : u_foldCase(c, U_FOLD_CASE_DEFAULT)));
+    out->push_back(static_cast<char32_t>(caseSensitive ? c : u_foldCase(c, U_FOLD_CASE_DEFAULT)));
   }
-  return out;
 }
 
 bool HasWildcard(std::u32string_view text) {

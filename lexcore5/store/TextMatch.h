@@ -10,6 +10,8 @@ namespace store {
 // The code points of UTF-8 text, with full Unicode case folding unless `caseSensitive`. Invalid
 // bytes become U+FFFD, so damaged text still compares.
 std::u32string FoldedText(std::string_view utf8, bool caseSensitive);
+// The same into `out`, reusing its memory.
+void FoldInto(std::string_view utf8, bool caseSensitive, std::u32string* out);
 
 bool HasWildcard(std::u32string_view text);
 

@@ -371,3 +371,38 @@ TEST_F(ArbCursorTest, ChangesThroughTheCursor) {
 }
 
 }  // namespace
+
+namespace {
+
+class ArbCursorFoldingTest : public ArbCursorTest {
+ protected:
+  void AddWord(const char* literal) {
+    node* root = Root(kVariantRoot);
+    AddText(root, kLiteral, literal);
+    AddRecord(kVariants, root);
+  }
+};
+
+TEST_F(ArbCursorFoldingTest, IndexedLookUpsFoldNonAsciiCase) {
+  for (const char* word : {"Żółw", "żółwik", "σκύλος", "ΣΚΎΛΟΣ", "Élan", "élan"}) AddWord(word);
+  ArbCursor cursor(db_, kVariants, kStore);
+  cursor.SetMasterIndex(kLiteralIndex, 1);
+  ASSERT_EQ(cursor.SetCriteria("LITERAL == 'żÓŁW'"), 1);
+  EXPECT_EQ(Literals(cursor), (Texts{"Żółw"}));
+  ASSERT_EQ(cursor.SetCriteria(nullptr), 1);
+  ASSERT_EQ(cursor.SetCriteria("LITERAL MATCH 'ŻÓŁ*'"), 1);
+  EXPECT_EQ(Literals(cursor), (Texts{"Żółw", "żółwik"}));
+  ASSERT_EQ(cursor.SetCriteria(nullptr), 1);
+  ASSERT_EQ(cursor.SetCriteria("LITERAL == 'Σκύλος'"), 1);
+  EXPECT_EQ(Literals(cursor).size(), 2u);
+  ASSERT_EQ(cursor.SetCriteria(nullptr), 1);
+  cursor.CaseSensitive(1);
+  ASSERT_EQ(cursor.SetCriteria("LITERAL == 'élan'"), 1);
+  EXPECT_EQ(Literals(cursor), (Texts{"élan"}));
+  ASSERT_EQ(cursor.SetCriteria(nullptr), 1);
+  cursor.CaseSensitive(0);
+  ASSERT_EQ(cursor.SetCriteria("LITERAL BEGIN 'EL'"), 1);
+  EXPECT_TRUE(Literals(cursor).empty());  // accents count: É is not E
+}
+
+}  // namespace

@@ -10,6 +10,9 @@
 #include "LexcoreExport.h"
 #include "SysString.h"
 
+class ILIRecords;
+class Relations;
+
 class LEXCORE_API Polylex {
  public:
   static constexpr std::size_t kPathSize = 240;
@@ -37,6 +40,11 @@ class LEXCORE_API Polylex {
   // The path of the last Open as a new wide string; the caller frees it.
   BSTR GetPath() const;
   void* GetDatabase() const { return database_; }
+  // New collections owned by the caller (released with Destroy()): every relation definition, in
+  // the order of the relation index, and every ILI record. Out of memory throws PLXException
+  // (ePLXOutOfMemory); a cursor that cannot start throws ArbError.
+  Relations* GetRelations();
+  ILIRecords* GetILIRecords();
   std::uint32_t GetErrorCode() const { return error_; }
 
  private:

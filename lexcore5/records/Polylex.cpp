@@ -5,9 +5,12 @@
 
 #include "ArbCodes.h"
 #include "ArbRecord.h"
+#include "ILIRecords.h"
 #include "LexcoreEngine.h"
 #include "LexicalSchema.h"
 #include "PLXException.h"
+#include "Relations.h"
+#include "lexicon/Factory.h"
 #include "platform/TextConvert.h"
 #include "store/RecordStore.h"
 
@@ -78,4 +81,18 @@ BSTR Polylex::GetPath() const {
     for (const char c : std::string_view(path_)) wide.push_back(static_cast<unsigned char>(c));
   }
   return SysAllocStringLen(wide.data(), static_cast<std::uint32_t>(wide.size()));
+}
+
+Relations* Polylex::GetRelations() {
+  lexicon::Owned<Relations> relations(
+      lexicon::Factory::New<Relations>(database_, schema::kDefaultContainer, schema::kSharedStore));
+  if (!relations) throw PLXException(ePLXOutOfMemory);
+  relations->SetMasterIndex(schema::kRelationIndex, 1);
+  return relations.release();
+}
+
+ILIRecords* Polylex::GetILIRecords() {
+  ILIRecords* records = lexicon::Factory::New<ILIRecords>(database_);
+  if (records == nullptr) throw PLXException(ePLXOutOfMemory);
+  return records;
 }

@@ -1,0 +1,208 @@
+#include "Concept.h"
+
+#include <cstring>
+
+#include "ArbCodes.h"
+#include "ArbCursor.h"
+#include "ConceptLinks.h"
+#include "ConceptVariant.h"
+#include "ConceptVariants.h"
+#include "Concepts.h"
+#include "EqLink.h"
+#include "EqLinks.h"
+#include "ILIRecord.h"
+#include "ILIRecords.h"
+#include "LexicalSchema.h"
+#include "PLXException.h"
+#include "lexicon/CriteriaBuilder.h"
+#include "lexicon/Factory.h"
+#include "lexicon/PartOfSpeechName.h"
+#include "lexicon/RecordPointer.h"
+#include "lexicon/SourceUnit.h"
+
+using lexicon::CriteriaBuilder;
+using lexicon::Factory;
+using lexicon::kConceptSource;
+using lexicon::Owned;
+
+Concept::~Concept() = default;
+
+std::int16_t Concept::GetType() {
+  return static_cast<std::int16_t>(FindGetWUWORD(schema::CONCEPT_TYPE));
+}
+
+std::int16_t Concept::GetPartOfSpeechCode() {
+  return static_cast<std::int16_t>(FindGetWUWORD(schema::PART_OF_SPEECH));
+}
+
+BSTR Concept::GetPartOfSpeech() {
+  return lexicon::NewPartOfSpeechName(FindGetWUWORD(schema::PART_OF_SPEECH));
+}
+
+std::int16_t Concept::GetPartOfSpeech(char* buffer, std::int16_t size) {
+  if (buffer == nullptr || size < 1) return 0;
+  const char* name = lexicon::PartOfSpeechName(FindGetWUWORD(schema::PART_OF_SPEECH));
+  const std::size_t length = name != nullptr ? std::strlen(name) : 0;
+  if (name == nullptr || static_cast<std::size_t>(size) <= length) {
+    buffer[0] = '\0';
+    return 0;
+  }
+  std::memcpy(buffer, name, length + 1);
+  return static_cast<std::int16_t>(length);
+}
+
+void Concept::SelectVariants(ArbCursor& cursor) {
+  cursor.SetMasterIndex(schema::kVariantConceptIndex, 1);
+  CriteriaBuilder criteria(cursor);
+  if (!criteria.Equals(schema::CONCEPT, GetID()).Validate()) {
+    throw PLXException(criteria.Failure(), kConceptSource, __LINE__);
+  }
+}
+
+ConceptVariants* Concept::GetConceptVariants() {
+  Owned<ConceptVariants> variants(
+      Factory::New<ConceptVariants>(GetDatabase(), schema::kDefaultContainer, GetStore()));
+  if (!variants) throw PLXException(ePLXOutOfMemory, kConceptSource, __LINE__);
+  SelectVariants(*variants);
+  return variants.release();
+}
+
+ConceptVariant* Concept::GetConceptVariant(std::int16_t number) {
+  if (number < 1) throw PLXException(ePLXInvalidVariantNumber, kConceptSource, __LINE__);
+  ArbCursor cursor(GetDatabase(), schema::kDefaultContainer, GetStore());
+  SelectVariants(cursor);
+  for (int position = 1;; ++position) {
+    if ((position == 1 ? cursor.GoFirst() : cursor.GoNext()) == 0) {
+      // Running out of variants is the caller's wrong number; any other failure is the store's.
+      if (cursor.GetErrorCode() == arbcode::EOF_HIT) {
+        throw PLXException(ePLXInvalidVariantNumber, kConceptSource, __LINE__);
+      }
+      throw PLXException(cursor.GetErrorCode(), kConceptSource, __LINE__);
+    }
+    if (position == number) break;
+  }
+  Owned<ConceptVariant> variant(Factory::New<ConceptVariant>());
+  if (!variant) throw PLXException(ePLXOutOfMemory, kConceptSource, __LINE__);
+  if (cursor.ReadCurrent(*variant) == 0) {
+    throw PLXException(cursor.GetErrorCode(), kConceptSource, __LINE__);
+  }
+  return variant.release();
+}
+
+std::int16_t Concept::GetConceptVariantCount() {
+  ArbCursor cursor(GetDatabase(), schema::kDefaultContainer, GetStore());
+  SelectVariants(cursor);
+  return static_cast<std::int16_t>(cursor.GetRecCount());
+}
+
+ConceptLinks* Concept::GetConceptLinks(std::int16_t relation) {
+  Owned<ConceptLinks> links(
+      Factory::New<ConceptLinks>(GetDatabase(), schema::kInternalLinks, GetStore()));
+  if (!links) throw PLXException(ePLXOutOfMemory, kConceptSource, __LINE__);
+  links->SetMasterIndex(schema::kLinkSourceIndex, 1);
+  CriteriaBuilder criteria(*links);
+  criteria.Equals(schema::SOURCE_CONCEPT, GetID());
+  if (relation != 0) criteria.Op(lexicon::kAnd).Equals(schema::RELATION, relation);
+  if (!criteria.Validate()) throw PLXException(criteria.Failure(), kConceptSource, __LINE__);
+  return links.release();
+}
+
+Concepts* Concept::GetLinkedConcepts(std::int16_t relation) {
+  // No source of its own: the cursor yields the concepts that the links' targets join to.
+  Owned<Concepts> concepts(
+      Factory::New<Concepts>(nullptr, schema::kDefaultContainer, schema::kSiteStore));
+  if (!concepts) throw PLXException(ePLXOutOfMemory, kConceptSource, __LINE__);
+  const std::uint16_t links = concepts->OpenContextSet();
+  const std::uint16_t targets = concepts->OpenContextSet();
+  concepts->AddContextToSet(links, GetDatabase(), GetStore(), schema::kInternalLinks);
+  concepts->SetIndex(links, schema::kLinkSourceIndex);
+  concepts->AddContextToSet(targets, GetDatabase(), GetStore(), schema::kConcepts);
+  CriteriaBuilder criteria(*concepts);
+  criteria.Op(lexicon::kOpenParen)
+      .Field(schema::TARGET_CONCEPT, links)
+      .Op(lexicon::kEqual)
+      .Field(schema::RECORD_ID, targets)
+      .Op(lexicon::kCloseParen)
+      .Op(lexicon::kAnd)
+      .Equals(schema::SOURCE_CONCEPT, GetID(), links);
+  if (relation != 0) criteria.Op(lexicon::kAnd).Equals(schema::RELATION, relation, links);
+  if (!criteria.Validate()) throw PLXException(criteria.Failure(), nullptr, 0);
+  return concepts.release();
+}
+
+Concepts* Concept::GetHyperonyms() {
+  return GetLinkedConcepts(schema::kHyperonymRelation);
+}
+
+Concepts* Concept::GetHyponyms() {
+  return GetLinkedConcepts(schema::kHyponymRelation);
+}
+
+EqLinks* Concept::GetEqLinks(std::int16_t eqRelation) {
+  Owned<EqLinks> links(Factory::New<EqLinks>(GetDatabase(), schema::kEqLinks, GetStore()));
+  if (!links) throw PLXException(ePLXOutOfMemory, kConceptSource, __LINE__);
+  links->SetMasterIndex(schema::kEqLinkConceptIndex, 1);
+  CriteriaBuilder criteria(*links);
+  criteria.Equals(schema::CONCEPT, GetID());
+  if (eqRelation != 0) {
+    criteria.Op(lexicon::kAnd).Equals(schema::EQ_RELATION, static_cast<std::uint16_t>(eqRelation));
+  }
+  if (!criteria.Validate()) throw PLXException(criteria.Failure(), nullptr, 0);
+  return links.release();
+}
+
+int Concept::GetILIRecords(std::int16_t eqRelation, ILIRecords** records) {
+  if (records == nullptr) return 0;
+  *records = nullptr;
+  Owned<EqLinks> links(GetEqLinks(eqRelation));
+  Owned<ILIRecords> found(Factory::New<ILIRecords>(GetDatabase()));
+  if (!found) throw PLXException(ePLXOutOfMemory, kConceptSource, __LINE__);
+  CriteriaBuilder criteria(*found);
+  bool any = false;
+  EqLink* next = nullptr;
+  while (links->GetNext(&next) != 0) {
+    const Owned<EqLink> link(next);
+    // A link without a target adds nothing: with no term at all, the criteria would select every
+    // ILI record instead of none.
+    const std::uint32_t target = link->FindGetRecPtr(schema::TARGET_ILI);
+    if (!lexicon::IsRecordPointer(target)) continue;
+    if (any) criteria.Op(lexicon::kOr);
+    criteria.Equals(schema::RECORD_ID, target);
+    any = true;
+  }
+  if (!any) return 0;
+  if (!criteria.Validate()) throw PLXException(criteria.Failure(), nullptr, 0);
+  *records = found.release();
+  return 1;
+}
+
+int Concept::GetEqSynonym(ILIRecord** record) {
+  if (record == nullptr) return 0;
+  *record = nullptr;
+  Owned<EqLinks> links(GetEqLinks(static_cast<std::int16_t>(schema::kEqSynonym)));
+  EqLink* first = nullptr;
+  if (links->GetCount() != 1 || links->GetFirst(&first) == 0) return 0;
+  const Owned<EqLink> link(first);
+  const std::uint32_t target = link->FindGetRecPtr(schema::TARGET_ILI);
+  if (!lexicon::IsRecordPointer(target)) return 0;
+  Owned<ILIRecord> synonym(Factory::New<ILIRecord>());
+  if (!synonym ||
+      synonym->Retrieve(GetDatabase(), schema::kIliStore, schema::kDefaultContainer, target) == 0) {
+    return 0;
+  }
+  *record = synonym.release();
+  return 1;
+}
+
+std::int16_t Concept::GetEqRelation(std::uint32_t iliRecordID) {
+  ArbCursor cursor(GetDatabase(), schema::kEqLinks, GetStore());
+  cursor.SetMasterIndex(schema::kEqLinkIliIndex, 1);
+  CriteriaBuilder criteria(cursor);
+  criteria.Equals(schema::TARGET_ILI, iliRecordID)
+      .Op(lexicon::kAnd)
+      .Equals(schema::CONCEPT, GetID());
+  if (!criteria.Validate()) throw PLXException(criteria.Failure(), nullptr, 0);
+  ArbRecord link;
+  if (cursor.ReadFirst(link) == 0) return 0;
+  return static_cast<std::int16_t>(link.FindGetWUWORD(schema::EQ_RELATION));
+}

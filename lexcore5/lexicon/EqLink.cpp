@@ -1,0 +1,3 @@
+#include "EqLink.h"
+
+EqLink::~EqLink() = default;

@@ -1,0 +1,3 @@
+#include "ILI.h"
+
+ILI::~ILI() = default;

@@ -1,0 +1,9 @@
+#include "Relation.h"
+
+#include "LexicalSchema.h"
+
+Relation::~Relation() = default;
+
+BSTR Relation::GetName() {
+  return FindGetBSTR(schema::NAME);
+}

@@ -71,6 +71,17 @@ class LEXCORE_API Concept : public ArbRecord {
   // The equivalence relation that links this concept to ILI record `iliRecordID`; 0 when none.
   std::int16_t GetEqRelation(std::uint32_t iliRecordID);
 
+  // Writes this concept as level-numbered text into `buffer` (`size` bytes, zero-terminated): the
+  // concept line, its part of speech, then every field of its variants, internal links and
+  // equivalence links, each section only when it has members. A part-of-speech code without a
+  // short name (6 and more) is written as "?", the letter the full export uses for it. Fields that
+  // the line tables do not know leave a "{Cannot convert tag T, level D}" marker.
+  // Throws PLXException: ePLXBufferTooSmall when `size` is below 20 (nothing written) or when a
+  // line does not fit (the buffer keeps the text of the lines written before); ePLXLayoutError
+  // when PART_OF_SPEECH is 0 (after the first line). Errors of the collections pass through.
+  // `reserved` is not used.
+  void Export(char* buffer, int size, unsigned int reserved);
+
  protected:
   friend class lexicon::Factory;
 

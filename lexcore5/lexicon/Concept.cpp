@@ -1,9 +1,12 @@
 #include "Concept.h"
 
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "ArbCodes.h"
 #include "ArbCursor.h"
+#include "ConceptLink.h"
 #include "ConceptLinks.h"
 #include "ConceptVariant.h"
 #include "ConceptVariants.h"
@@ -14,7 +17,9 @@
 #include "ILIRecords.h"
 #include "LexicalSchema.h"
 #include "PLXException.h"
+#include "lexicon/BoundedText.h"
 #include "lexicon/CriteriaBuilder.h"
+#include "lexicon/ExportTableWriter.h"
 #include "lexicon/Factory.h"
 #include "lexicon/PartOfSpeechName.h"
 #include "lexicon/RecordPointer.h"
@@ -205,4 +210,48 @@ std::int16_t Concept::GetEqRelation(std::uint32_t iliRecordID) {
   ArbRecord link;
   if (cursor.ReadFirst(link) == 0) return 0;
   return static_cast<std::int16_t>(link.FindGetWUWORD(schema::EQ_RELATION));
+}
+
+namespace {
+
+// Writes the header line of a section and the items of `items`, each with the
+// rows of `table`; nothing at all for an empty collection.
+template <typename Item>
+void ExportSection(Collection<Item>* items, const char* header, lexicon::ExportTable table,
+                   lexicon::BoundedText& text) {
+  const Owned<Collection<Item>> held(items);
+  if (held->GetCount() <= 0) return;
+  text.Require(20);
+  text.Append(header);
+  Item* next = nullptr;
+  for (int found = held->GetFirst(&next); found != 0; found = held->GetNext(&next)) {
+    const Owned<Item> item(next);
+    lexicon::WriteWithTable(*item, table, text);
+  }
+}
+
+}  // namespace
+
+void Concept::Export(char* buffer, int size, unsigned int /*reserved*/) {
+  if (buffer == nullptr || size < 20) {
+    throw PLXException(ePLXBufferTooSmall, kConceptSource, __LINE__);
+  }
+  lexicon::BoundedText text(buffer, size);
+  char line[64];
+  std::snprintf(line, sizeof line, "0 @%lu@ %s\n", static_cast<unsigned long>(GetID()),
+                GetType() == static_cast<std::int16_t>(schema::kWordMeaning) ? "WORD_MEANING"
+                                                                             : "WORD_INSTANCE");
+  text.Append(line);
+  const std::uint16_t partOfSpeech = FindGetWUWORD(schema::PART_OF_SPEECH);
+  if (partOfSpeech == 0) throw PLXException(ePLXLayoutError, kConceptSource, __LINE__);
+  text.Require(30);
+  // Codes of 6 and more have no short name; "?" is what the full export shows for them too, and
+  // keeps the line well formed instead of leaving the quotes empty or reading a null name.
+  const char* name = lexicon::PartOfSpeechName(partOfSpeech);
+  text.Append(std::string("  1 PART_OF_SPEECH \"") + (name != nullptr ? name : "?") + "\"\n");
+  ExportSection<ConceptVariant>(GetConceptVariants(), "  1 VARIANTS\n",
+                                lexicon::ExportTable::kVariant, text);
+  ExportSection<ConceptLink>(GetConceptLinks(0), "  1 INTERNAL_LINKS\n",
+                             lexicon::ExportTable::kInternalLink, text);
+  ExportSection<EqLink>(GetEqLinks(0), "  1 EQ_LINKS\n", lexicon::ExportTable::kEqLink, text);
 }

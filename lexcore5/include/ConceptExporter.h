@@ -29,7 +29,7 @@ class LEXCORE_API ConceptExporter {
   // Loads the shared definitions of store 96, then the local ones of language store `store`,
   // usage labels and features alike. Store failures while loading leave the definitions read so
   // far; a cursor that cannot start throws ArbError.
-  ConceptExporter(void* database, unsigned long store);
+  ConceptExporter(void* database, std::uint32_t store);
   ConceptExporter(const ConceptExporter&) = delete;
   ConceptExporter& operator=(const ConceptExporter&) = delete;
   ~ConceptExporter();

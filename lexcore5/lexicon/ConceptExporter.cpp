@@ -106,7 +106,7 @@ void WriteExternalInfo(ArbRecord& variant, node* group, ExportLineWriter& lines)
 
 }  // namespace
 
-ConceptExporter::ConceptExporter(void* database, unsigned long store)
+ConceptExporter::ConceptExporter(void* database, std::uint32_t store)
     : database_(database), store_(static_cast<std::uint32_t>(store)) {
   usageLabels_.reserve(kMaxDefinitions);
   features_.reserve(kMaxDefinitions);

@@ -1,6 +1,12 @@
 # Entry points for a fresh Debian 12 machine. `make test` and `make run` install what is missing.
 BUILD ?= build
-ASAN_BUILD ?= build-asan
+# The default database: Princeton WordNet 3.0 from Debian's wordnet-base.
+DB ?= wordnet.fdb
+WORDNET ?= /usr/share/wordnet
+ASAN_BUILD ?= build
+# The default database: Princeton WordNet 3.0 from Debian's wordnet-base.
+DB ?= wordnet.fdb
+WORDNET ?= /usr/share/wordnet-asan
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 .PHONY: deps configure build test sanitize run bench format clean
@@ -23,8 +29,8 @@ sanitize: deps
 	@ctest --test-dir $(ASAN_BUILD) --output-on-failure -j2
 
 run: build
-	@$(BUILD)/tools/polylex/polylex --version
-	@$(BUILD)/tools/polylex/polylex --help
+	@test -f $(DB) || $(BUILD)/tools/polylex/polylex build $(DB) --wordnet $(WORDNET)
+	@$(BUILD)/tools/polylex/polylex info $(DB)
 
 bench: build
 	@$(BUILD)/bench/store_bench

@@ -180,11 +180,14 @@ std::uint32_t CreateLexicalDatabase(const char* path) {
   store::Database* db = nullptr;
   code = store::CreateDatabase(session, path, nullptr);
   if (code == arbcode::SUCCESS) code = store::OpenDatabase(session, path, nullptr, 0, &db, nullptr);
+  // One transaction: a new file needs no sync for each of its hundreds of definitions.
+  if (code == arbcode::SUCCESS) code = store::BeginBulk(db, true);
   if (code == arbcode::SUCCESS) code = store::SetStoreLocale(db, kIliVariantStore, "en");
   for (std::uint32_t store : {kSiteStore, kSharedStore, kIliStore, kIliVariantStore}) {
     if (code == arbcode::SUCCESS) code = NameFields(db, store);
   }
   if (code == arbcode::SUCCESS) code = DefineSharedIndexes(db);
+  if (code == arbcode::SUCCESS) code = store::CommitBulk(db);
   if (db != nullptr) {
     const std::uint32_t closed = store::CloseDatabase(&db);
     if (code == arbcode::SUCCESS) code = closed;
@@ -199,8 +202,16 @@ std::uint32_t PrepareLanguageStore(FxDatabase& database, std::uint32_t store, co
   }
   auto* db = static_cast<store::Database*>(static_cast<void*>(database));
   if (db == nullptr) return arbcode::DB_HANDLE;
+  // Inside the caller's bulk transaction, or in one of its own so that the definitions land
+  // together and cost one sync.
+  const bool own = store::BeginBulk(db, false) == arbcode::SUCCESS;
   std::uint32_t code = store::SetStoreLocale(db, store, locale == nullptr ? "" : locale);
   if (code == arbcode::SUCCESS) code = NameFields(db, store);
   if (code == arbcode::SUCCESS) code = DefineLanguageIndexes(db, store);
+  if (own) {
+    const std::uint32_t ended =
+        code == arbcode::SUCCESS ? store::CommitBulk(db) : store::AbortBulk(db);
+    if (code == arbcode::SUCCESS) code = ended;
+  }
   return code;
 }

@@ -1,33 +1,87 @@
-// polylex: the command-line program over lexcore5. For now it tells its version and usage; the
-// build, info, dump and query commands arrive with the importers.
+// polylex: builds multilingual lexical databases from wordnet data and queries them.
+#include <CLI/CLI.hpp>
+
 #include <cstdio>
-#include <cstring>
+#include <string>
+#include <vector>
+
+#include "Commands.h"
+#include "DatabaseBuilder.h"
 
 namespace {
 
-void PrintUsage(std::FILE* out) {
-  std::fputs(
-      "Usage: polylex [--version] [--help]\n"
-      "\n"
-      "Builds and queries multilingual lexical databases (.fdb).\n"
-      "\n"
-      "Options:\n"
-      "  --version   print the program's version and exit\n"
-      "  --help      print this text and exit\n",
-      out);
-}
+constexpr const char* kDescription =
+    "Builds and queries multilingual lexical databases (.fdb).\n"
+    "  polylex build OUT.fdb [--wordnet DIR] [--omw FILE --code XX ...] [--force]\n"
+    "  polylex info DB\n"
+    "  polylex dump DB STORE CONTAINER ID\n"
+    "  polylex query DB STORE CONTAINER 'criteria' [--index N] [--limit N]";
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-    std::printf("polylex %s\n", POLYLEX_VERSION);
-    return 0;
+  CLI::App app(kDescription, "polylex");
+  app.set_version_flag("--version", std::string("polylex ") + POLYLEX_VERSION);
+  app.require_subcommand(0, 1);
+
+  importers::BuildOptions build;
+  build.wordnetDir = "/usr/share/wordnet";
+  std::vector<std::string> tabFiles;
+  std::vector<std::string> tabCodes;
+  CLI::App* buildCommand = app.add_subcommand(
+      "build", "Build a database from WordNet 3.0 and Open Multilingual Wordnet tab files");
+  buildCommand->footer(importers::kBuildInputRules);
+  buildCommand->add_option("output", build.output, "the database file to create")->required();
+  buildCommand->add_option("--wordnet", build.wordnetDir, "WordNet 3.0 database folder")
+      ->capture_default_str();
+  buildCommand->add_option("--omw", tabFiles, "an Open Multilingual Wordnet tab file (repeatable)");
+  buildCommand->add_option("--code", tabCodes, "the language code of each --omw file, in order");
+  buildCommand->add_flag("--force", build.force, "replace an existing output file");
+
+  std::string database;
+  CLI::App* infoCommand = app.add_subcommand("info", "Print versions, site, languages, relations");
+  infoCommand->add_option("database", database, "the database file")->required();
+
+  std::uint32_t store = 0;
+  std::uint16_t container = 0;
+  std::uint32_t recordId = 0;
+  CLI::App* dumpCommand = app.add_subcommand("dump", "Print one record as text");
+  dumpCommand->add_option("database", database, "the database file")->required();
+  dumpCommand->add_option("store", store, "store number")->required();
+  dumpCommand->add_option("container", container, "container number")->required();
+  dumpCommand->add_option("id", recordId, "record ID")
+      ->required()
+      ->check(CLI::Range(1u, 4294967295u));
+
+  std::string criteria;
+  std::uint16_t index = 0;
+  std::uint32_t limit = 20;
+  CLI::App* queryCommand = app.add_subcommand("query", "Print the records matching criteria");
+  queryCommand->add_option("database", database, "the database file")->required();
+  queryCommand->add_option("store", store, "store number")->required();
+  queryCommand->add_option("container", container, "container number")->required();
+  queryCommand->add_option("criteria", criteria, "criteria, e.g. \"LITERAL == 'dog'\"")->required();
+  queryCommand->add_option("--index", index, "order by this index");
+  queryCommand->add_option("--limit", limit, "print at most this many records")
+      ->capture_default_str();
+
+  CLI11_PARSE(app, argc, argv);
+
+  if (*buildCommand) {
+    if (tabFiles.size() != tabCodes.size()) {
+      std::fprintf(stderr, "polylex: give one --code for each --omw file\n");
+      return 2;
+    }
+    for (std::size_t i = 0; i < tabFiles.size(); ++i) {
+      build.tabs.push_back({tabFiles[i], tabCodes[i]});
+    }
+    return polylex::RunBuild(build);
   }
-  if (argc == 1 || (argc == 2 && std::strcmp(argv[1], "--help") == 0)) {
-    PrintUsage(stdout);
-    return 0;
+  if (*infoCommand) return polylex::RunInfo(database);
+  if (*dumpCommand) return polylex::RunDump(database, store, container, recordId);
+  if (*queryCommand) {
+    return polylex::RunQuery(database, store, container, criteria, index, limit);
   }
-  std::fprintf(stderr, "polylex: unknown argument '%s' (try --help)\n", argv[1]);
-  return 2;
+  std::fputs(app.help().c_str(), stdout);
+  return 0;
 }

@@ -1,0 +1,81 @@
+// Builds a lexical database file from real wordnet data: Princeton WordNet 3.0 database files as
+// the English wordnet and the inter-lingual index, and Open Multilingual Wordnet tab files as
+// further languages. The whole build is one bulk transaction in a new temporary file beside the
+// output, renamed into place when complete: a failed build leaves no file behind.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace importers {
+
+struct TabSource {
+  std::string path;  // an OMW tab file ("offset-pos<TAB>lang:type<TAB>text" lines)
+  std::string code;  // the language code to give it ("NL", "FR", ...)
+};
+
+struct BuildOptions {
+  std::string output;      // the .fdb file to create
+  std::string wordnetDir;  // folder with WordNet 3.0's data.* and index.* files
+  std::vector<TabSource> tabs;
+  bool force = false;  // replace an existing output file
+  std::string siteName = "Polylex";
+};
+
+// What the builder tells the person waiting: a phase name, and progress through it.
+struct Progress {
+  std::function<void(const std::string& phase)> phase;
+  std::function<void(std::uint64_t done, std::uint64_t total)> step;
+  // A warning about input the builder skipped (file, line, what); the build goes on.
+  std::function<void(const std::string& warning)> warn;
+};
+
+struct BuildReport {
+  std::uint32_t synsets = 0;
+  std::uint32_t senses = 0;
+  std::uint32_t links = 0;             // internal links of every language
+  std::vector<std::string> languages;  // codes, in store order
+  std::uint32_t warnings = 0;          // input skipped (each also went to Progress::warn)
+};
+
+// What the builder does with faulty input; text for `polylex build --help`.
+inline constexpr const char* kBuildInputRules = R"(Input rules
+  WordNet folder (data.noun/verb/adj/adv, index.noun/verb/adj/adv, cntlist.rev):
+    The build stops, naming file and line, for: a missing folder, data file or index file; a data
+    line that is not a well-formed synset (bad or misplaced offset - each line must start at the
+    byte its offset names -, bad counts, words, pointers or frames, no gloss); a data file whose
+    last line is cut off (truncated file); text that is not valid UTF-8.
+    Skipped with a warning: a pointer with an unknown symbol, to a synset that does not exist or
+    to a word the synset lacks; an unknown verb frame; an index line that cannot be read or that
+    names a synset or word the data files lack (words left without a sense number are numbered
+    after the others); unreadable cntlist.rev lines. Without cntlist.rev variants get no corpus
+    frequency.
+    Debian's edition of WordNet 3.0 is recognised by content and its offsets are mapped to
+    Princeton's, which tab files and WORDNET_OFFSET use. A word that repeats another word of its
+    synset but for letter case ("A" and "a") is one word sense and becomes one variant.
+  Tab files (offset-pos<TAB>lang:type<TAB>text; def and exe lines may give a sentence number
+  before the text):
+    The build stops for a missing or unreadable file, an unknown or repeated language code
+    (known: NL IT FR CA EU PL GR; EN is WordNet itself).
+    Skipped with a warning naming file and line: a line without those fields, an unknown type, a
+    malformed key or one that is no WordNet 3.0 synset, an empty lemma or text, a lemma given twice
+    for one synset, text that is not valid UTF-8 or longer than 65,535 bytes. Definitions and
+    examples of synsets without lemmas are ignored.
+  Output:
+    An existing output file is refused unless forced; a forced build replaces it only when the new
+    database is complete. The database is built in a temporary file beside the output and renamed
+    into place at the end; a failed build leaves nothing behind.
+  Only the first 20 warnings of each file are shown; the rest are counted.
+)";
+
+// Builds the database; on failure returns false with a one-line message in *error naming the file
+// and line where the input went wrong (or the store's code), and leaves no file behind: neither a
+// half-built database nor a change to an existing output. `report` and `error` may be null.
+// Language codes are those of FindLanguage (Languages.h); English (EN) is always the first
+// language, store 100, and the tabs follow in the given order from store 101.
+bool BuildDatabase(const BuildOptions& options, const Progress& progress, BuildReport* report,
+                   std::string* error);
+
+}  // namespace importers

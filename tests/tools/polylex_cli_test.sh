@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The command line's contract with people and scripts: failures are one line on standard error
+# and a nonzero exit status; success exits 0.
+set -u
+polylex=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+expect() {  # expect STATUS PATTERN -- command...
+  local want=$1 pattern=$2
+  shift 3
+  local out status
+  out=$("$@" 2>&1)
+  status=$?
+  if [ "$status" -ne "$want" ] || ! grep -qE "$pattern" <<<"$out"; then
+    echo "FAILED: $* (status $status, wanted $want): $out"
+    failures=$((failures + 1))
+  fi
+}
+
+expect 0 '^polylex [0-9]' -- "$polylex" --version
+expect 1 'no such file$' -- "$polylex" info "$work/missing.fdb"
+printf 'just text\n' > "$work/notes.txt"
+expect 1 'not a Polylex database$' -- "$polylex" dump "$work/notes.txt" 0 32001 12
+expect 1 'exists' -- "$polylex" build "$work/notes.txt" --wordnet "$work"
+expect 1 '' -- "$polylex" build "$work/new.fdb" --wordnet "$work/no-such-folder"
+[ -e "$work/new.fdb" ] && { echo "FAILED: a failed build left a file"; failures=$((failures + 1)); }
+expect 2 'code' -- "$polylex" build "$work/new.fdb" --omw "$work/notes.txt"
+expect 105 'not in range 1 to' -- "$polylex" dump "$work/notes.txt" 0 32001 0
+
+lines=$("$polylex" info "$work/missing.fdb" 2>&1 | wc -l)
+[ "$lines" -eq 1 ] || { echo "FAILED: error took $lines lines"; failures=$((failures + 1)); }
+[ "$failures" -eq 0 ] && echo "polylex command line: all checks passed"
+exit "$failures"

@@ -1,0 +1,20 @@
+// The subcommands of polylex. Each returns the process exit status (0 on success) and writes its
+// errors to standard error as one line.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "DatabaseBuilder.h"
+
+namespace polylex {
+
+int RunBuild(const importers::BuildOptions& options);
+int RunInfo(const std::string& path);
+int RunDump(const std::string& path, std::uint32_t store, std::uint16_t container,
+            std::uint32_t recordId);
+int RunQuery(const std::string& path, std::uint32_t store, std::uint16_t container,
+             const std::string& criteria, std::uint16_t index, std::uint32_t limit);
+
+}  // namespace polylex

@@ -15,7 +15,8 @@ constexpr const char* kDescription =
     "  polylex build OUT.fdb [--wordnet DIR] [--omw FILE --code XX ...] [--force]\n"
     "  polylex info DB\n"
     "  polylex dump DB STORE CONTAINER ID\n"
-    "  polylex query DB STORE CONTAINER 'criteria' [--index N] [--limit N]";
+    "  polylex query DB STORE CONTAINER 'criteria' [--index N] [--limit N]\n"
+    "  polylex export DB CODE WORD SENSE";
 
 }  // namespace
 
@@ -65,6 +66,16 @@ int main(int argc, char** argv) {
   queryCommand->add_option("--limit", limit, "print at most this many records")
       ->capture_default_str();
 
+  std::string code;
+  std::string word;
+  std::int16_t sense = 1;
+  CLI::App* exportCommand = app.add_subcommand(
+      "export", "Print the export text of a word's meanings with a sense number");
+  exportCommand->add_option("database", database, "the database file")->required();
+  exportCommand->add_option("code", code, "language code, e.g. EN")->required();
+  exportCommand->add_option("word", word, "the word form, letter case as stored")->required();
+  exportCommand->add_option("sense", sense, "the sense number")->required();
+
   CLI11_PARSE(app, argc, argv);
 
   if (*buildCommand) {
@@ -79,6 +90,7 @@ int main(int argc, char** argv) {
   }
   if (*infoCommand) return polylex::RunInfo(database);
   if (*dumpCommand) return polylex::RunDump(database, store, container, recordId);
+  if (*exportCommand) return polylex::RunExport(database, code, word, sense);
   if (*queryCommand) {
     return polylex::RunQuery(database, store, container, criteria, index, limit);
   }

@@ -141,15 +141,20 @@ void BM_ExactLiteralLookUp(benchmark::State& state) {
 }
 BENCHMARK(BM_ExactLiteralLookUp)->Unit(benchmark::kMicrosecond);
 
+// Variants in literal order, with a first criterion on the literal.
+void StartLiteralCriterion(ArbCursor& cursor, std::uint16_t op, const char* value) {
+  cursor.SetMasterIndex(kLiteralIndex, 2);
+  cursor.AddField(120);
+  cursor.AddOp(op);
+  cursor.AddValue(value);
+}
+
 void BM_Browse71FromTwoLetterRange(benchmark::State& state) {
   store::Database* db = TheLexicon().db();
   ArbRecord record;
   for (auto _ : state) {
     ArbCursor cursor(db, kVariants, kStore);
-    cursor.SetMasterIndex(kLiteralIndex, 2);
-    cursor.AddField(120);
-    cursor.AddOp(kGe);
-    cursor.AddValue("ka");
+    StartLiteralCriterion(cursor, kGe, "ka");
     cursor.AddOp(kAnd);
     cursor.AddField(120);
     cursor.AddOp(kLt);
@@ -168,10 +173,7 @@ void PatternWalk(benchmark::State& state, const char* pattern) {
   ArbRecord record;
   for (auto _ : state) {
     ArbCursor cursor(db, kVariants, kStore);
-    cursor.SetMasterIndex(kLiteralIndex, 2);
-    cursor.AddField(120);
-    cursor.AddOp(kMatch);
-    cursor.AddValue(pattern);
+    StartLiteralCriterion(cursor, kMatch, pattern);
     cursor.Validate();
     std::uint32_t count = 0;
     while (cursor.ReadNext(record)) ++count;

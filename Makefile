@@ -3,10 +3,7 @@ BUILD ?= build
 # The default database: Princeton WordNet 3.0 from Debian's wordnet-base.
 DB ?= wordnet.fdb
 WORDNET ?= /usr/share/wordnet
-ASAN_BUILD ?= build
-# The default database: Princeton WordNet 3.0 from Debian's wordnet-base.
-DB ?= wordnet.fdb
-WORDNET ?= /usr/share/wordnet-asan
+ASAN_BUILD ?= build-asan
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 .PHONY: deps configure build test sanitize run bench format clean

@@ -225,6 +225,10 @@ class LEXCORE_API ArbRecord {
  protected:
   friend class ArbCursor;
 
+  // Lets a derived class keep the code of a store operation it made on the record's behalf (a
+  // cursor it set up), so that GetLastError reports it.
+  void SetLastError(std::uint32_t code) { error_ = code; }
+
   // Empty the record, then read the cursor's first, next, previous, last or current record into
   // it; its root becomes current and carries the record ID and the source of the set it came from
   // (the cursor's own source, or for a join the joined set's). The result is the store's code.

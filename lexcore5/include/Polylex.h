@@ -11,7 +11,11 @@
 #include "SysString.h"
 
 class ILIRecords;
+class LanguageWordNet;
+class LanguageWordNets;
 class Relations;
+class Site;
+class TopConcepts;
 
 class LEXCORE_API Polylex {
  public:
@@ -45,6 +49,13 @@ class LEXCORE_API Polylex {
   // (ePLXOutOfMemory); a cursor that cannot start throws ArbError.
   Relations* GetRelations();
   ILIRecords* GetILIRecords();
+  // Every language wordnet, in record ID order.
+  LanguageWordNets* GetLanguageWordNets();
+  // The ILI as one more language wordnet (code "xx", name "ili_v", store 99), built in memory; it
+  // has no exporter.
+  LanguageWordNet* GetILILanguageWordNet();
+  // The site record; throws PLXException (ePLXNoSiteRecord) when it cannot be retrieved.
+  Site* GetSite();
   std::uint32_t GetErrorCode() const { return error_; }
 
  private:

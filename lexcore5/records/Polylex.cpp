@@ -6,10 +6,13 @@
 #include "ArbCodes.h"
 #include "ArbRecord.h"
 #include "ILIRecords.h"
+#include "LanguageWordNet.h"
+#include "LanguageWordNets.h"
 #include "LexcoreEngine.h"
 #include "LexicalSchema.h"
 #include "PLXException.h"
 #include "Relations.h"
+#include "Site.h"
 #include "lexicon/Factory.h"
 #include "platform/TextConvert.h"
 #include "store/RecordStore.h"
@@ -95,4 +98,33 @@ ILIRecords* Polylex::GetILIRecords() {
   ILIRecords* records = lexicon::Factory::New<ILIRecords>(database_);
   if (records == nullptr) throw PLXException(ePLXOutOfMemory);
   return records;
+}
+
+LanguageWordNets* Polylex::GetLanguageWordNets() {
+  LanguageWordNets* wordNets = lexicon::Factory::New<LanguageWordNets>(database_);
+  if (wordNets == nullptr) throw PLXException(ePLXOutOfMemory);
+  return wordNets;
+}
+
+LanguageWordNet* Polylex::GetILILanguageWordNet() {
+  ArbRecord record(schema::LANGUAGE);
+  record.AssignField(schema::LANGUAGE_CODE, "xx", 1, ArbRecord::kFirst);
+  record.AssignField(schema::STORE_ID, static_cast<std::int32_t>(schema::kIliVariantStore), 1,
+                     ArbRecord::kFirst);
+  record.AssignField(schema::NAME, "ili_v", 1, ArbRecord::kFirst);
+  record.SetSource(database_, 0, schema::kIliVariantStore, 0);
+  lexicon::Owned<LanguageWordNet> wordNet(lexicon::Factory::New<LanguageWordNet>());
+  if (!wordNet) throw PLXException(ePLXOutOfMemory);
+  *wordNet = record;
+  return wordNet.release();
+}
+
+Site* Polylex::GetSite() {
+  lexicon::Owned<Site> site(lexicon::Factory::New<Site>(database_));
+  if (!site) throw PLXException(ePLXOutOfMemory);
+  if (site->Retrieve(database_, schema::kSiteStore, schema::kDefaultContainer,
+                     schema::kSiteRecord) == 0) {
+    throw PLXException(ePLXNoSiteRecord);
+  }
+  return site.release();
 }

@@ -3,6 +3,7 @@
 # and a nonzero exit status; success exits 0.
 set -u
 polylex=$1
+wordnet=${2:-}  # the test run's WordNet database, when WordNet is installed
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -28,6 +29,13 @@ expect 1 '' -- "$polylex" build "$work/new.fdb" --wordnet "$work/no-such-folder"
 [ -e "$work/new.fdb" ] && { echo "FAILED: a failed build left a file"; failures=$((failures + 1)); }
 expect 2 'code' -- "$polylex" build "$work/new.fdb" --omw "$work/notes.txt"
 expect 105 'not in range 1 to' -- "$polylex" dump "$work/notes.txt" 0 32001 0
+
+if [ -f "$wordnet" ]; then
+  expect 0 '^0 @[0-9]+@ WORD_MEANING' -- "$polylex" export "$wordnet" EN dog 1 --table
+  expect 0 'PART_OF_SPEECH "n"' -- "$polylex" export "$wordnet" en dog 1
+  expect 1 'no language with code XX \(it has EN' -- "$polylex" export "$wordnet" XX dog 1
+  expect 1 'no meaning "dog" with sense 99' -- "$polylex" export "$wordnet" EN dog 99
+fi
 
 lines=$("$polylex" info "$work/missing.fdb" 2>&1 | wc -l)
 [ "$lines" -eq 1 ] || { echo "FAILED: error took $lines lines"; failures=$((failures + 1)); }

@@ -14,9 +14,10 @@ int RunBuild(const importers::BuildOptions& options);
 int RunInfo(const std::string& path);
 int RunDump(const std::string& path, std::uint32_t store, std::uint16_t container,
             std::uint32_t recordId);
-// The export text of every meaning of `word` with sense number `sense` in language `code`.
+// The export text of every meaning of `word` with sense number `sense` in language `code`: the
+// exporter's full text, or with `table` the concept's own table-driven form.
 int RunExport(const std::string& path, const std::string& code, const std::string& word,
-              std::int16_t sense);
+              std::int16_t sense, bool table);
 int RunQuery(const std::string& path, std::uint32_t store, std::uint16_t container,
              const std::string& criteria, std::uint16_t index, std::uint32_t limit);
 

@@ -1,71 +1,79 @@
 // polylex export: the export text of the meanings a word has with a given sense number.
 #include <cstdio>
 #include <string>
+#include <vector>
 
-#include "ArbCodes.h"
-#include "ArbCursor.h"
-#include "ArbRecord.h"
+#include "ArbError.h"
 #include "Commands.h"
-#include "ConceptExporter.h"
+#include "Concept.h"
+#include "ConceptVariant.h"
+#include "ConceptVariants.h"
 #include "ErrorText.h"
-#include "LexicalSchema.h"
+#include "LanguageChoice.h"
+#include "LanguageWordNet.h"
 #include "PLXException.h"
 #include "Polylex.h"
-#include "String.h"
+#include "platform/TextConvert.h"
 
 namespace polylex {
 namespace {
 
-// The store of the language with `code`, 0 when the database has no such language.
-std::uint32_t LanguageStore(void* db, const std::string& code) {
-  ArbCursor languages(db, schema::kLanguages, schema::kSharedStore);
-  languages.AddField(schema::LANGUAGE_CODE);
-  languages.AddOp(21);
-  languages.AddValue(code.c_str());
-  ArbRecord language;
-  if (!languages.Validate() || !languages.ReadFirst(language)) return 0;
-  return language.FindGetWUDWORD(schema::STORE_ID);
+// Far more than a concept needs (the table texts of "dog" 1 take under 10 KB).
+constexpr int kTableSize = 1 << 20;
+
+std::string TextOf(BSTR text) {
+  std::string narrow = text == nullptr ? "" : platform::Utf16ToUtf8(text);
+  SysFreeString(text);
+  return narrow;
+}
+
+// The concepts of the word's variants with this sense number, in literal index order.
+std::vector<lexicon::Owned<Concept>> MeaningsOf(LanguageWordNet& language, const std::string& word,
+                                                std::int16_t sense) {
+  std::vector<lexicon::Owned<Concept>> meanings;
+  const lexicon::Owned<ConceptVariants> variants(language.GetConceptVariants(word.c_str()));
+  ConceptVariant* item = nullptr;
+  while (variants->GetNext(&item) != 0) {
+    const lexicon::Owned<ConceptVariant> variant(item);
+    if (variant->GetSense() != sense) continue;
+    lexicon::Owned<Concept> meaning(variant->GetBaseConcept());
+    if (meaning) meanings.push_back(std::move(meaning));
+  }
+  return meanings;
+}
+
+std::string TableText(Concept& meaning) {
+  std::vector<char> buffer(kTableSize);
+  meaning.Export(buffer.data(), kTableSize, 0);
+  return buffer.data();
 }
 
 }  // namespace
 
 int RunExport(const std::string& path, const std::string& code, const std::string& word,
-              std::int16_t sense) {
+              std::int16_t sense, bool table) {
   Polylex database;
   try {
     database.Open(path.c_str(), nullptr, 1, 0);
-    void* db = database.GetDatabase();
-    const std::uint32_t store = LanguageStore(db, code);
-    if (store == 0) {
-      std::fprintf(stderr, "polylex: %s: no language with code %s\n", path.c_str(), code.c_str());
-      return 1;
-    }
-    ArbCursor variants(db, schema::kDefaultContainer, store);
-    variants.SetMasterIndex(schema::kLiteralIndex, 1);
-    variants.CaseSensitive(1);
-    variants.Wildcards(0);
-    const std::uint16_t literal[] = {schema::VARIANT, schema::LITERAL, 0};
-    variants.AddField(literal);
-    variants.AddOp(21);
-    variants.AddValue(word.c_str());
-    variants.Validate();
-    ConceptExporter exporter(db, store);
-    ArbRecord variant;
-    ArbRecord conceptRecord;
-    int exported = 0;
-    while (variants.ReadNext(variant)) {
-      if (variant.FindGetWSWORD(schema::SENSE) != sense) continue;
-      const std::uint32_t conceptId = variant.FindGetRecPtr(schema::CONCEPT);
-      if (!conceptRecord.Retrieve(db, store, schema::kConcepts, conceptId)) continue;
-      String text;
-      exporter.Write(conceptRecord, text);
-      std::fputs(text.GetAnsi(), stdout);
-      ++exported;
-    }
-    if (exported == 0) {
+    const lexicon::Owned<LanguageWordNet> language = ChooseLanguage(database, path, code);
+    if (!language) return 1;
+    const std::vector<lexicon::Owned<Concept>> meanings = MeaningsOf(*language, word, sense);
+    if (meanings.empty()) {
       std::fprintf(stderr, "polylex: %s has no meaning \"%s\" with sense %d\n", code.c_str(),
                    word.c_str(), sense);
       return 1;
+    }
+    for (const lexicon::Owned<Concept>& meaning : meanings) {
+      if (table) {
+        std::fputs(TableText(*meaning).c_str(), stdout);
+        continue;
+      }
+      BSTR text = nullptr;
+      if (language->ExportConcept(meaning.get(), &text) == 0) {
+        std::fprintf(stderr, "polylex: concept %d cannot be exported\n", meaning->GetRecordID());
+        return 1;
+      }
+      std::fputs(TextOf(text).c_str(), stdout);
     }
   } catch (const PLXException& error) {
     std::fprintf(stderr, "polylex: %s\n", Describe(error, path).c_str());

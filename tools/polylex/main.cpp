@@ -16,7 +16,7 @@ constexpr const char* kDescription =
     "  polylex info DB\n"
     "  polylex dump DB STORE CONTAINER ID\n"
     "  polylex query DB STORE CONTAINER 'criteria' [--index N] [--limit N]\n"
-    "  polylex export DB CODE WORD SENSE";
+    "  polylex export DB CODE WORD SENSE [--table]";
 
 }  // namespace
 
@@ -75,6 +75,8 @@ int main(int argc, char** argv) {
   exportCommand->add_option("code", code, "language code, e.g. EN")->required();
   exportCommand->add_option("word", word, "the word form, letter case as stored")->required();
   exportCommand->add_option("sense", sense, "the sense number")->required();
+  bool table = false;
+  exportCommand->add_flag("--table", table, "the concept's own table-driven export form");
 
   CLI11_PARSE(app, argc, argv);
 
@@ -90,7 +92,7 @@ int main(int argc, char** argv) {
   }
   if (*infoCommand) return polylex::RunInfo(database);
   if (*dumpCommand) return polylex::RunDump(database, store, container, recordId);
-  if (*exportCommand) return polylex::RunExport(database, code, word, sense);
+  if (*exportCommand) return polylex::RunExport(database, code, word, sense, table);
   if (*queryCommand) {
     return polylex::RunQuery(database, store, container, criteria, index, limit);
   }

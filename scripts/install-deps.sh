@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang
   libsqlite3-dev libicu-dev libexpat1-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  wordnet-base
+  wordnet-base wordnet-dev
 )
 
 missing=()

@@ -1,0 +1,109 @@
+// Per-word time of the viewer's look-up on WordNet 3.0, warm, for 2,000 lemmas: through lexcore5
+// and, where Debian's wordnet-dev is installed, through Princeton's C library on the same words in
+// the same run.
+//
+// Usage: lookup_bench [DB.fdb [WORDNET_DIR [WORDS]]] (defaults: wordnet.fdb, /usr/share/wordnet,
+// 2000). The database is the one `make run` builds.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ArbError.h"
+#include "LanguageWordNet.h"
+#include "LanguageWordNets.h"
+#include "LookupWords.h"
+#include "PLXException.h"
+#include "Polylex.h"
+#include "ViewerLookup.h"
+#ifdef LEX_HAVE_PRINCETON
+#include "PrincetonLookup.h"
+#endif
+
+namespace {
+
+struct Timing {
+  double p50 = 0;
+  double p99 = 0;
+  double mean = 0;
+  bench::LookupCount count;
+};
+
+// One pass to warm caches, then one timed pass; microseconds per word.
+Timing Measure(const std::vector<std::string>& words,
+               const std::function<void(const std::string&, bench::LookupCount&)>& lookup) {
+  bench::LookupCount warm;
+  for (const std::string& word : words) lookup(word, warm);
+  Timing timing;
+  std::vector<double> micros;
+  for (const std::string& word : words) {
+    const auto start = std::chrono::steady_clock::now();
+    lookup(word, timing.count);
+    const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
+    micros.push_back(took.count());
+  }
+  std::sort(micros.begin(), micros.end());
+  double sum = 0;
+  for (const double each : micros) sum += each;
+  timing.mean = sum / static_cast<double>(micros.size());
+  timing.p50 = micros[micros.size() / 2];
+  timing.p99 = micros[std::min(micros.size() - 1, micros.size() * 99 / 100)];
+  return timing;
+}
+
+void Report(const char* name, const Timing& timing) {
+  std::printf(
+      "%-10s p50 %8.1f us  p99 %8.1f us  mean %8.1f us  | meanings %zu words %zu "
+      "glosses %zu hyperonyms %zu\n",
+      name, timing.p50, timing.p99, timing.mean, timing.count.meanings, timing.count.words,
+      timing.count.glosses, timing.count.hyperonyms);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string path = argc > 1 ? argv[1] : "wordnet.fdb";
+  const std::string wordnetDir = argc > 2 ? argv[2] : "/usr/share/wordnet";
+  const std::size_t count = argc > 3 ? std::strtoul(argv[3], nullptr, 10) : 2000;
+  const std::vector<std::string> lemmas = bench::SampleLemmas(wordnetDir, count);
+  if (lemmas.empty()) {
+    std::fprintf(stderr, "lookup_bench: no lemmas in %s\n", wordnetDir.c_str());
+    return 1;
+  }
+  std::printf("%zu lemmas from %s\n", lemmas.size(), wordnetDir.c_str());
+
+  Polylex database;
+  Timing ours;
+  try {
+    database.Open(path.c_str(), nullptr, 1, 0);
+    lexicon::Owned<LanguageWordNets> all(database.GetLanguageWordNets());
+    const lexicon::Owned<LanguageWordNet> english(all->GetItem("EN"));
+    ours = Measure(lemmas, [&](const std::string& lemma, bench::LookupCount& found) {
+      std::string word = lemma;
+      std::replace(word.begin(), word.end(), '_', ' ');
+      bench::ViewerLookup(*english, word, found);
+    });
+  } catch (const PLXException& error) {
+    std::fprintf(stderr, "lookup_bench: %s: %s\n", path.c_str(), static_cast<const char*>(error));
+    return 1;
+  }
+  Report("lexcore5", ours);
+
+#ifdef LEX_HAVE_PRINCETON
+  setenv("WNSEARCHDIR", wordnetDir.c_str(), 0);
+  if (!bench::StartPrinceton()) {
+    std::fprintf(stderr, "lookup_bench: Princeton's library cannot open %s\n", wordnetDir.c_str());
+    return 1;
+  }
+  const Timing princeton = Measure(lemmas, bench::PrincetonLookup);
+  Report("Princeton", princeton);
+  std::printf("Princeton / lexcore5: p50 %.2fx  mean %.2fx\n", princeton.p50 / ours.p50,
+              princeton.mean / ours.mean);
+#else
+  std::printf("Princeton's library (wordnet-dev) not found at build time: no comparison\n");
+#endif
+  return 0;
+}

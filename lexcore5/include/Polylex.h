@@ -51,6 +51,8 @@ class LEXCORE_API Polylex {
   ILIRecords* GetILIRecords();
   // Every language wordnet, in record ID order.
   LanguageWordNets* GetLanguageWordNets();
+  // Every top concept of the ontology.
+  TopConcepts* GetTopConcepts();
   // The ILI as one more language wordnet (code "xx", name "ili_v", store 99), built in memory; it
   // has no exporter.
   LanguageWordNet* GetILILanguageWordNet();

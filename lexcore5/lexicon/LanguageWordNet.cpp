@@ -5,14 +5,16 @@
 #include "ConceptExporter.h"
 #include "ConceptVariants.h"
 #include "Concepts.h"
+#include "Dictionary.h"
 #include "ILIVariants.h"
 #include "Language.h"
 #include "LexicalSchema.h"
 #include "PLXException.h"
 #include "String.h"
+#include "TopConceptVariants.h"
 #include "lexicon/CriteriaBuilder.h"
 #include "lexicon/Factory.h"
-#include "lexicon/RecordPointer.h"
+#include "lexicon/TopConceptVariantQuery.h"
 
 using lexicon::CriteriaBuilder;
 using lexicon::Factory;
@@ -101,6 +103,13 @@ ConceptVariants* LanguageWordNet::GetConceptVariants(const char* word) {
   return variants.release();
 }
 
+Dictionary* LanguageWordNet::GetDictionary() {
+  Owned<Dictionary> dictionary =
+      Start<Dictionary>(GetDatabase(), schema::kDefaultContainer, GetStoreID());
+  dictionary->SetMasterIndex(schema::kLiteralIndex, 2);
+  return dictionary.release();
+}
+
 Concepts* LanguageWordNet::GetConcepts(std::uint32_t iliRecordID, std::int16_t eqRelation) {
   const std::uint32_t store = GetStoreID();
   ArbCursor links(GetDatabase(), schema::kEqLinks, store);
@@ -131,6 +140,14 @@ ILIVariants* LanguageWordNet::GetILIVariants(std::uint32_t iliRecordID) {
   static const std::uint16_t kTarget[] = {schema::ILI_VARIANT, schema::TARGET_ILI, 0};
   CriteriaBuilder criteria(*variants);
   criteria.Path(kTarget).Op(lexicon::kEqual).Value(iliRecordID);
+  Validate(criteria);
+  return variants.release();
+}
+
+TopConceptVariants* LanguageWordNet::GetTopConceptVariants(std::uint32_t topConceptID) {
+  Owned<TopConceptVariants> variants =
+      Start<TopConceptVariants>(GetDatabase(), schema::kDefaultContainer, GetStoreID());
+  CriteriaBuilder criteria = lexicon::SelectTopConceptVariants(*variants, topConceptID);
   Validate(criteria);
   return variants.release();
 }

@@ -5,6 +5,7 @@
 
 #include "ArbCodes.h"
 #include "ArbRecord.h"
+#include "CursorTopConcepts.h"
 #include "ILIRecords.h"
 #include "LanguageWordNet.h"
 #include "LanguageWordNets.h"
@@ -104,6 +105,12 @@ LanguageWordNets* Polylex::GetLanguageWordNets() {
   LanguageWordNets* wordNets = lexicon::Factory::New<LanguageWordNets>(database_);
   if (wordNets == nullptr) throw PLXException(ePLXOutOfMemory);
   return wordNets;
+}
+
+TopConcepts* Polylex::GetTopConcepts() {
+  CursorTopConcepts* topConcepts = lexicon::Factory::New<CursorTopConcepts>(database_);
+  if (topConcepts == nullptr) throw PLXException(ePLXOutOfMemory);
+  return topConcepts;
 }
 
 LanguageWordNet* Polylex::GetILILanguageWordNet() {

@@ -4,6 +4,8 @@
 set -u
 polylex=$1
 wordnet=${2:-}  # the test run's WordNet database, when WordNet is installed
+omw=${3:-}      # the Open Multilingual Wordnet folder the database took Dutch and French from
+expected=$(dirname "$0")/expected
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -35,6 +37,14 @@ if [ -f "$wordnet" ]; then
   expect 0 'PART_OF_SPEECH "n"' -- "$polylex" export "$wordnet" en dog 1
   expect 1 'no language with code XX \(it has EN' -- "$polylex" export "$wordnet" XX dog 1
   expect 1 'no meaning "dog" with sense 99' -- "$polylex" export "$wordnet" EN dog 99
+  expect 1 'EN has no word "dgo"' -- "$polylex" lookup "$wordnet" EN dgo
+  expect 0 '^do$' -- "$polylex" browse "$wordnet" en do -n 1
+  expect 0 'ableism' -- "$polylex" browse "$wordnet" EN '*ism' -n 3
+  if [ -f "$omw/nld/wn-data-nld.tab" ] && [ -f "$omw/fra/wn-data-fra.tab" ]; then
+    "$polylex" lookup "$wordnet" EN dog --relations --top --ili > "$work/lookup-dog.txt"
+    diff -u "$expected/lookup-dog.txt" "$work/lookup-dog.txt" ||
+      { echo "FAILED: lookup dog differs from the reviewed text"; failures=$((failures + 1)); }
+  fi
 fi
 
 lines=$("$polylex" info "$work/missing.fdb" 2>&1 | wc -l)

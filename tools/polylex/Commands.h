@@ -18,6 +18,19 @@ int RunDump(const std::string& path, std::uint32_t store, std::uint16_t containe
 // exporter's full text, or with `table` the concept's own table-driven form.
 int RunExport(const std::string& path, const std::string& code, const std::string& word,
               std::int16_t sense, bool table);
+struct LookupOptions {
+  bool relations = false;  // each meaning's relations with their targets
+  bool top = false;        // the hyperonym paths to the top, and the ontology's classification
+  bool ili = false;        // the equivalents in every other language
+};
+// The meanings of `word` in language `code` grouped by part of speech: variants, definition and
+// ILI glosses, and what the options add.
+int RunLookup(const std::string& path, const std::string& code, const std::string& word,
+              const LookupOptions& options);
+// The dictionary listing of language `code`: at most `count` word forms from `prefix` on, or those
+// matching it when it holds "?" or "*".
+int RunBrowse(const std::string& path, const std::string& code, const std::string& prefix,
+              std::size_t count);
 int RunQuery(const std::string& path, std::uint32_t store, std::uint16_t container,
              const std::string& criteria, std::uint16_t index, std::uint32_t limit);
 

@@ -16,7 +16,9 @@ constexpr const char* kDescription =
     "  polylex info DB\n"
     "  polylex dump DB STORE CONTAINER ID\n"
     "  polylex query DB STORE CONTAINER 'criteria' [--index N] [--limit N]\n"
-    "  polylex export DB CODE WORD SENSE [--table]";
+    "  polylex export DB CODE WORD SENSE [--table]\n"
+    "  polylex lookup DB CODE WORD [--relations] [--top] [--ili]\n"
+    "  polylex browse DB CODE PREFIX|PATTERN [-n 71]";
 
 }  // namespace
 
@@ -78,6 +80,26 @@ int main(int argc, char** argv) {
   bool table = false;
   exportCommand->add_flag("--table", table, "the concept's own table-driven export form");
 
+  polylex::LookupOptions lookup;
+  CLI::App* lookupCommand =
+      app.add_subcommand("lookup", "Print the meanings of a word, grouped by part of speech");
+  lookupCommand->add_option("database", database, "the database file")->required();
+  lookupCommand->add_option("code", code, "language code, e.g. EN")->required();
+  lookupCommand->add_option("word", word, "the word form (letter case ignored)")->required();
+  lookupCommand->add_flag("--relations", lookup.relations, "each meaning's relations");
+  lookupCommand->add_flag("--top", lookup.top, "the hyperonym paths to the top, the ontology");
+  lookupCommand->add_flag("--ili", lookup.ili, "the equivalents in every other language");
+
+  std::string prefix;
+  std::size_t count = 71;
+  CLI::App* browseCommand =
+      app.add_subcommand("browse", "List word forms from a prefix on, or matching a pattern");
+  browseCommand->add_option("database", database, "the database file")->required();
+  browseCommand->add_option("code", code, "language code, e.g. EN")->required();
+  browseCommand->add_option("prefix", prefix, "where the listing starts, or a pattern with ? and *")
+      ->required();
+  browseCommand->add_option("-n", count, "list at most this many forms")->capture_default_str();
+
   CLI11_PARSE(app, argc, argv);
 
   if (*buildCommand) {
@@ -93,6 +115,8 @@ int main(int argc, char** argv) {
   if (*infoCommand) return polylex::RunInfo(database);
   if (*dumpCommand) return polylex::RunDump(database, store, container, recordId);
   if (*exportCommand) return polylex::RunExport(database, code, word, sense, table);
+  if (*lookupCommand) return polylex::RunLookup(database, code, word, lookup);
+  if (*browseCommand) return polylex::RunBrowse(database, code, prefix, count);
   if (*queryCommand) {
     return polylex::RunQuery(database, store, container, criteria, index, limit);
   }

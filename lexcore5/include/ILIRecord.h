@@ -32,8 +32,9 @@ class LEXCORE_API ILIRecord : public ArbRecord {
   BSTR GetPartOfSpeech();
   // WORDNET_OFFSET; 0 when absent.
   std::int32_t GetWordNetOffset();
-  // The top concept that lists this record. Top concepts are not reachable from here yet: the
-  // result is always 0 and *topConcept is left as it was.
+  // The first top concept (in record ID order) whose TARGET_ILI names this record: 1 with a new
+  // top concept in *topConcept. 0 with *topConcept left as it was when none does or the store
+  // refuses the query; a cursor that cannot start throws ArbError.
   int GetTopConcept(TopConcept** topConcept);
   // No domains are stored: always 0, and *domain is left as it was.
   int GetDomain(Domain** domain);

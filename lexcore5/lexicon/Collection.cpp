@@ -8,6 +8,8 @@
 #include "ILIRecord.h"
 #include "ILIVariant.h"
 #include "Relation.h"
+#include "TopConcept.h"
+#include "TopConceptVariant.h"
 #include "lexicon/Factory.h"
 
 template <typename Item>
@@ -72,3 +74,5 @@ template class Collection<EqLink>;
 template class Collection<Relation>;
 template class Collection<ILIRecord>;
 template class Collection<ILIVariant>;
+template class Collection<TopConcept>;
+template class Collection<TopConceptVariant>;

@@ -5,5 +5,6 @@
 namespace lexicon {
 
 inline constexpr char kConceptSource[] = "Concept";
+inline constexpr char kTopConceptSource[] = "TopConcept";
 
 }  // namespace lexicon

@@ -25,7 +25,7 @@ TEST_F(ILIRecordTest, PartOfSpeechAndOffset) {
   EXPECT_EQ(Take(Ili(5)->GetPartOfSpeech()), "<null>");
   EXPECT_EQ(Ili(4)->GetWordNetOffset(), 12345678);
   EXPECT_EQ(Ili(3)->GetWordNetOffset(), 0);
-  // Neither domains nor (yet) top concepts are handed out; the output stays as it was.
+  // No domains, and no top concept classifies these records; the output stays as it was.
   int anchor = 0;
   auto* domain = reinterpret_cast<Domain*>(&anchor);
   auto* topConcept = reinterpret_cast<TopConcept*>(&anchor);

@@ -12,13 +12,19 @@
 #include "ConceptVariant.h"
 #include "ConceptVariants.h"
 #include "Concepts.h"
+#include "Dictionary.h"
+#include "DictionaryEntry.h"
 #include "ILIRecord.h"
 #include "ILIRecords.h"
+#include "Language.h"
 #include "LanguageWordNet.h"
 #include "LanguageWordNets.h"
 #include "LexicalSchema.h"
 #include "PLXException.h"
 #include "Polylex.h"
+#include "TopConcept.h"
+#include "TopConceptVariant.h"
+#include "TopConceptVariants.h"
 #include "importers/SharedWordNet.h"
 #include "lexicon/Factory.h"
 #include "platform/TextConvert.h"
@@ -102,10 +108,11 @@ TEST_F(WordNetLexiconTest, DogsVariantsLinksAndIli) {
   ASSERT_EQ(dog->GetEqSynonym(&synonym), 1);
   const Owned<ILIRecord> ili(synonym);
   EXPECT_EQ(ili->GetWordNetOffset(), 2084071);
-  EXPECT_EQ(Take(ili->GetGloss()),
-            "a member of the genus Canis (probably descended from the common wolf) that has been "
-            "domesticated by man since prehistoric times; occurs in many breeds; \"the dog barked all "
-            "night\"");
+  EXPECT_EQ(
+      Take(ili->GetGloss()),
+      "a member of the genus Canis (probably descended from the common wolf) that has been "
+      "domesticated by man since prehistoric times; occurs in many breeds; \"the dog barked all "
+      "night\"");
   ILIRecords* records = nullptr;
   ASSERT_EQ(dog->GetILIRecords(0, &records), 1);
   EXPECT_EQ(Owned<ILIRecords>(records)->GetCount(), 1);
@@ -117,6 +124,86 @@ TEST_F(WordNetLexiconTest, DogsExportText) {
   BSTR text = nullptr;
   ASSERT_EQ(english_->ExportConcept(dog.get(), &text), 1);
   EXPECT_EQ(Take(text), ReadFile(std::string(TEST_SOURCE_DIR) + "/lexicon/expected/dog-1.export"));
+}
+
+// The first `count` word forms of the dictionary's listing.
+std::vector<std::string> Listing(Dictionary& dictionary, std::size_t count) {
+  std::vector<std::string> forms;
+  DictionaryEntry* item = nullptr;
+  while (forms.size() < count && dictionary.GetNext(&item) != 0) {
+    forms.push_back(Take(Owned<DictionaryEntry>(item)->GetLiteral()));
+  }
+  return forms;
+}
+
+TEST_F(WordNetLexiconTest, LanguagesWithTheirNames) {
+  if (!SharedWordNetHasTabs()) GTEST_SKIP() << "no Open Multilingual Wordnet files";
+  std::vector<std::string> seen;
+  Owned<LanguageWordNets> all(polylex_.GetLanguageWordNets());
+  LanguageWordNet* item = nullptr;
+  while (all->GetNext(&item) != 0) {
+    const Owned<Language> language(Owned<LanguageWordNet>(item)->GetLanguage());
+    seen.push_back(Take(language->GetCode()) + " " + Take(language->GetName(nullptr)) + " " +
+                   Take(language->GetName("nl")));
+  }
+  EXPECT_EQ(seen, (std::vector<std::string>{"EN English Engels", "NL Dutch Nederlands",
+                                            "FR French Frans"}));
+}
+
+TEST_F(WordNetLexiconTest, HondIsDogThroughTheIliBothWays) {
+  if (!SharedWordNetHasTabs()) GTEST_SKIP() << "no Open Multilingual Wordnet files";
+  Owned<LanguageWordNets> all(polylex_.GetLanguageWordNets());
+  const Owned<LanguageWordNet> dutch(all->GetItem("NL"));
+  Owned<Concept> dog = Meaning(*english_, "dog", schema::kNoun, 1);
+  ILIRecord* synonym = nullptr;
+  ASSERT_EQ(dog->GetEqSynonym(&synonym), 1);
+  const std::uint32_t ili = static_cast<std::uint32_t>(Owned<ILIRecord>(synonym)->GetRecordID());
+
+  std::vector<std::vector<std::string>> dutchWords;
+  Owned<Concepts> equivalents(dutch->GetConcepts(ili, 0));
+  ASSERT_TRUE(equivalents);
+  Concept* item = nullptr;
+  while (equivalents->GetNext(&item) != 0) dutchWords.push_back(WordsOf(*Owned<Concept>(item)));
+  EXPECT_EQ(dutchWords, (std::vector<std::vector<std::string>>{{"hond 1", "joekel 1"}}));
+
+  Owned<Concept> hond = Meaning(*dutch, "hond", schema::kNoun, 1);
+  ASSERT_EQ(hond->GetEqSynonym(&synonym), 1);
+  Owned<Concepts> back(english_->GetConcepts(
+      static_cast<std::uint32_t>(Owned<ILIRecord>(synonym)->GetRecordID()), 0));
+  ASSERT_TRUE(back);
+  ASSERT_EQ(back->GetFirst(&item), 1);
+  EXPECT_EQ(Owned<Concept>(item)->GetRecordID(), dog->GetRecordID());
+}
+
+TEST_F(WordNetLexiconTest, DictionaryListings) {
+  Owned<Dictionary> dictionary(english_->GetDictionary());
+  dictionary->SetFilter("do", nullptr, 0);
+  EXPECT_EQ(
+      Listing(*dictionary, 6),
+      (std::vector<std::string>{"do", "DO", "do a job on", "do away with", "do by", "do drugs"}));
+  dictionary->SetFilter("*ism", 0);
+  EXPECT_EQ(Listing(*dictionary, 3),
+            (std::vector<std::string>{"able-bodiedism", "able-bodism", "ableism"}));
+  const Owned<DictionaryEntry> exact(dictionary->GetEntry("CANIS FAMILIARIS"));
+  EXPECT_EQ(Take(exact->GetLiteral()), "Canis familiaris");
+}
+
+TEST_F(WordNetLexiconTest, DogsIliRecordIsAnAnimalOfTheOntology) {
+  Owned<Concept> dog = Meaning(*english_, "dog", schema::kNoun, 1);
+  ILIRecord* synonym = nullptr;
+  ASSERT_EQ(dog->GetEqSynonym(&synonym), 1);
+  TopConcept* found = nullptr;
+  ASSERT_EQ(Owned<ILIRecord>(synonym)->GetTopConcept(&found), 1);
+  std::vector<std::string> chain;
+  for (Owned<TopConcept> top(found); top;) {
+    Owned<TopConceptVariants> names(top->GetTopConceptVariants(english_->GetStoreID()));
+    TopConceptVariant* name = nullptr;
+    ASSERT_EQ(names->GetFirst(&name), 1);
+    chain.push_back(Take(Owned<TopConceptVariant>(name)->GetLiteral()));
+    TopConcept* super = nullptr;
+    top.reset(top->GetSuper(&super) != 0 ? super : nullptr);
+  }
+  EXPECT_EQ(chain, (std::vector<std::string>{"animal", "noun", "Top"}));
 }
 
 }  // namespace

@@ -1,0 +1,3 @@
+#include "TopConcepts.h"
+
+TopConcepts::~TopConcepts() = default;

@@ -3,10 +3,14 @@
 #pragma once
 
 #include <cstdint>
+#include <mutex>
+#include <vector>
 
 #include "ArbError.h"
 #include "CreateOptions.h"
 #include "LexcoreExport.h"
+
+class Polylex;
 
 class LEXCORE_API LexcoreEngine {
  public:
@@ -14,8 +18,8 @@ class LEXCORE_API LexcoreEngine {
   // destroyed at process exit; null when it cannot be allocated. Throws PLXException (kind ARBOR)
   // when the session cannot be started.
   static LexcoreEngine* GetInstance();
-  // Destroys the engine (closing its session); a later GetInstance creates a new one. Databases
-  // opened through it must be closed first.
+  // Destroys the engine: closes the databases that Polylex objects still hold open through it,
+  // then its session. A later GetInstance creates a new one.
   static void DestroyInstance();
 
   LexcoreEngine(const LexcoreEngine&) = delete;
@@ -49,6 +53,16 @@ class LEXCORE_API LexcoreEngine {
   virtual ~LexcoreEngine();
 
  private:
+  friend class Polylex;
+
+  // The Polylex objects with a database open through this engine. The engine closes them before
+  // its session goes, so that a Polylex that outlives it (a static one, closed after the engine's
+  // exit handler ran) finds its database closed instead of a session that no longer exists.
+  void Track(Polylex* polylex);
+  void Untrack(Polylex* polylex);
+
+  std::mutex openMutex_;
+  std::vector<Polylex*> open_;
   ArbError error_;
   void* session_ = nullptr;
   std::int16_t cache_ = 0;

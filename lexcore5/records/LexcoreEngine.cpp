@@ -1,9 +1,11 @@
 #include "LexcoreEngine.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <new>
 
 #include "PLXException.h"
+#include "Polylex.h"
 #include "store/RecordStore.h"
 
 namespace {
@@ -38,7 +40,29 @@ LexcoreEngine::LexcoreEngine() {
 }
 
 LexcoreEngine::~LexcoreEngine() {
+  std::vector<Polylex*> open;
+  {
+    std::lock_guard guard(openMutex_);
+    open.swap(open_);
+  }
+  for (Polylex* polylex : open) {
+    try {
+      polylex->Close();
+    } catch (const PLXException&) {
+      // The session goes anyway; the store has released what it could.
+    }
+  }
   Stop();
+}
+
+void LexcoreEngine::Track(Polylex* polylex) {
+  std::lock_guard guard(openMutex_);
+  open_.push_back(polylex);
+}
+
+void LexcoreEngine::Untrack(Polylex* polylex) {
+  std::lock_guard guard(openMutex_);
+  open_.erase(std::remove(open_.begin(), open_.end(), polylex), open_.end());
 }
 
 int LexcoreEngine::Start() {

@@ -39,6 +39,7 @@ void Polylex::Open(const char* path, const char* secondPath, int readOnly, int e
                                      (readOnly ? store::kOpenReadOnly : 0));
   error_ = engine->OpenDatabase(path_, secondPath, flags_, &database_, &options_);
   if (error_ != 0) throw PLXException(static_cast<std::uint32_t>(error_), nullptr, 0);
+  engine->Track(this);
 
   ArbRecord record;
   char version[20] = {};
@@ -61,6 +62,7 @@ void Polylex::Close() {
   }
   store::Database* database = static_cast<store::Database*>(database_);
   database_ = nullptr;
+  if (LexcoreEngine::m_pTheEngine != nullptr) LexcoreEngine::m_pTheEngine->Untrack(this);
   error_ = store::CloseDatabase(&database);
   if (error_ != 0) throw PLXException(static_cast<std::uint32_t>(error_), nullptr, 0);
 }

@@ -158,4 +158,21 @@ TEST_F(PolylexOpenTest, EngineLifecycle) {
   EXPECT_EQ(LexcoreEngine::GetInstance()->GetCache(), 32);
 }
 
+// A Polylex that outlives the engine (a static one, whose destructor runs after the engine's exit
+// handler) finds its database closed by the engine, and the file is free again.
+TEST_F(PolylexOpenTest, EngineClosesThePolylexObjectsThatOutliveIt) {
+  const std::string path = Make("outlived.fdb", "1.3");
+  Polylex outliving;
+  Polylex closedBefore;
+  ASSERT_EQ(OpenError(outliving, path), 0);
+  ASSERT_EQ(OpenError(closedBefore, path), 0);
+  closedBefore.Close();
+  LexcoreEngine::DestroyInstance();
+  EXPECT_EQ(outliving.IsOpen(), 0);
+  outliving.Close();
+  Polylex exclusive;
+  exclusive.Open(path.c_str(), nullptr, 0, 1);
+  EXPECT_EQ(exclusive.IsOpen(), 1);
+}
+
 }  // namespace

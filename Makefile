@@ -30,7 +30,9 @@ run: build
 	@$(BUILD)/tools/polylex/polylex info $(DB)
 
 bench: build
-	@$(BUILD)/bench/store_bench
+	@test -f $(DB) || $(BUILD)/tools/polylex/polylex build $(DB) --wordnet $(WORDNET)
+	@LEX_BENCH_DB=$(DB) $(BUILD)/bench/store_bench
+	@$(BUILD)/bench/lookup_bench $(DB) $(WORDNET)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,0 +1,55 @@
+// The texts the viewer shows a person, with their string-table numbers where they have one (0 for
+// texts that never had one), so that every window and every piece of logic uses the same wording.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+
+struct ViewerMessage {
+  int id;
+  const char* text;
+};
+
+namespace message {
+
+// Titles.
+inline constexpr ViewerMessage kProgramTitle{57344, "Lumivue"};
+inline constexpr ViewerMessage kFrameCaption{128, "Lumivue v1.3.1"};
+
+// Shell and database.
+inline constexpr ViewerMessage kDatabaseOpenFailed{61448, "Error opening Polylex database [%s]"};
+inline constexpr ViewerMessage kNoViewToSave{61452, "No active view to save !"};
+inline constexpr ViewerMessage kViewWindowFailed{61447, "Error creating ViewWindow."};
+inline constexpr ViewerMessage kLineStatus{0, "Ln %d LnCnt %d"};
+
+// Errors of the library, caught around each operation. Record store codes are shown in hex.
+inline constexpr ViewerMessage kLibraryError{0, "PLX error occurred %s"};
+inline constexpr ViewerMessage kStoreError{0, "ARBOR error 0x%04X occurred %s"};
+inline constexpr ViewerMessage kUnexpectedError{0, "unexpected exception"};
+
+// Filters.
+inline constexpr ViewerMessage kFilterOn{62007, "Filter On"};
+inline constexpr ViewerMessage kFilterOff{62006, "Filter Off"};
+
+// Concept trees.
+inline constexpr ViewerMessage kNoLanguageSelected{61446, "No language selected !"};
+inline constexpr ViewerMessage kWordNotFound{62008, "Word not found !"};
+inline constexpr ViewerMessage kLiteralNotSelected{62009, "Literal not selected !"};
+inline constexpr ViewerMessage kConceptNotSelected{62010, "Literal is not selected !"};
+inline constexpr ViewerMessage kCannotDeleteIli{62011, "Cannot delete an ILI record !"};
+inline constexpr ViewerMessage kNoLineSelected{62012, "No line in the list selected !"};
+inline constexpr ViewerMessage kHyperonymLoop{
+    0, "Loop (50 times) in the Goto top Hyperonym\nDo you want to break ?"};
+
+}  // namespace message
+
+// `format` with printf-style arguments filled in (pass text as const char*).
+template <typename... Args>
+std::string FormatMessage(const char* format, Args... args) {
+  const int length = std::snprintf(nullptr, 0, format, args...);
+  if (length <= 0) return std::string();
+  std::string text(static_cast<std::size_t>(length), '\0');
+  std::snprintf(text.data(), text.size() + 1, format, args...);
+  return text;
+}

@@ -14,6 +14,11 @@
 #include "Languages.h"
 #include "LexicalDatabase.h"
 #include "LexicalSchema.h"
+#include "LmfIliAssignment.h"
+#include "LmfIliWriter.h"
+#include "LmfLanguages.h"
+#include "LmfReader.h"
+#include "LmfWordNetWriter.h"
 #include "RecordBuilder.h"
 #include "SharedDefinitions.h"
 #include "SiteRecords.h"
@@ -24,21 +29,48 @@
 #include "WordNetLoader.h"
 
 namespace importers {
-namespace {
 
 namespace fs = std::filesystem;
+
+namespace {
 
 struct LanguageSource {
   const Language* language;
   TabWordNet tab;
 };
 
+struct LmfLanguageSource {
+  const Language* language;
+  LmfLexicon lexicon;
+  LmfIliLinks ili;
+};
+
+// Everything the build reads before it writes. Languages are in store order from store 100.
+struct Sources {
+  WordNet wordnet;  // no synsets when the build has no WordNet folder
+  std::vector<LanguageSource> tabs;
+  std::vector<LmfLanguageSource> lmf;
+  std::vector<const Language*> languages;
+};
+
 void Check(std::uint32_t code, const std::string& what) {
   if (code != 0) throw BuildFailure(what + " failed: " + ArbError::NameOf(code));
 }
 
+void AddLanguage(std::vector<const Language*>* languages, const Language* language,
+                 const std::string& file, std::uint32_t line) {
+  for (const Language* other : *languages) {
+    if (other == language) {
+      throw BuildFailure(
+          WhereText(file, line, "language " + std::string(language->code) + " given twice"));
+    }
+  }
+  languages->push_back(language);
+}
+
 std::vector<const Language*> LanguagesOf(const BuildOptions& options) {
-  std::vector<const Language*> languages = {&English()};
+  std::vector<const Language*> languages;
+  if (!options.wordnetDir.empty()) languages.push_back(&English());
   for (const TabSource& source : options.tabs) {
     const Language* language = FindLanguage(source.code);
     if (language == nullptr) {
@@ -46,126 +78,210 @@ std::vector<const Language*> LanguagesOf(const BuildOptions& options) {
           source.path, 0,
           "unknown language code '" + source.code + "' (known: EN NL IT FR CA EU PL GR)"));
     }
-    for (const Language* other : languages) {
-      if (other == language) {
-        throw BuildFailure(
-            WhereText(source.path, 0, "language " + std::string(language->code) + " given twice"));
-      }
-    }
-    languages.push_back(language);
+    AddLanguage(&languages, language, source.path, 0);
   }
   return languages;
 }
 
-// A file beside the output that is removed again unless the build hands it over.
-class TemporaryFile {
- public:
-  explicit TemporaryFile(const std::string& output) {
-    std::random_device random;
-    path_ = output + ".building-" + std::to_string(random() % 1000000);
+const Language* LanguageOfLexicon(const LmfSource& source, const LmfLexicon& lexicon,
+                                  std::size_t lexiconsInFile) {
+  if (!source.code.empty() && lexiconsInFile != 1) {
+    throw BuildFailure(WhereText(source.path, 0,
+                                 "--code " + source.code +
+                                     " is for a file of one lexicon; it has " +
+                                     std::to_string(lexiconsInFile)));
   }
-  TemporaryFile(const TemporaryFile&) = delete;
-  TemporaryFile& operator=(const TemporaryFile&) = delete;
-  ~TemporaryFile() {
-    std::error_code ignored;
-    if (!moved_) fs::remove(path_, ignored);
+  const std::string& code = source.code.empty() ? lexicon.language : source.code;
+  const Language* language = LmfLanguageOf(code);
+  if (language == nullptr) {
+    throw BuildFailure(WhereText(source.path, source.code.empty() ? lexicon.line : 0,
+                                 "lexicon \"" + lexicon.id + "\": no database language for \"" +
+                                     code + "\" (known: " + LmfLanguageCodes() +
+                                     "); --code gives a file of one lexicon another"));
   }
-
-  const std::string& Path() const { return path_; }
-  // Renames the file to `output`, replacing what is there.
-  void MoveTo(const std::string& output) {
-    std::error_code failure;
-    fs::rename(path_, output, failure);
-    if (failure) {
-      throw BuildFailure(WhereText(output, 0, "cannot be written: " + failure.message()));
-    }
-    moved_ = true;
-  }
-
- private:
-  std::string path_;
-  bool moved_ = false;
-};
-
-std::vector<SourceDescription> SourcesOf(const WordNet& wordnet,
-                                         const std::vector<LanguageSource>& tabs) {
-  std::string version = "3.0";
-  if (wordnet.correction.ShiftsVerbs() || wordnet.correction.ShiftsAdjectives()) {
-    version += " (Debian edition; offsets mapped to Princeton's)";
-  }
-  std::vector<SourceDescription> sources = {
-      {"Princeton WordNet 3.0", version, "WordNet 3.0 licence (Princeton University)"}};
-  for (const LanguageSource& source : tabs) {
-    sources.push_back({source.tab.name, "", source.tab.licence});
-  }
-  return sources;
+  return language;
 }
 
-void Write(const std::string& path, const BuildOptions& options, const WordNet& wordnet,
-           const std::vector<const Language*>& languages, const std::vector<LanguageSource>& tabs,
-           const Progress& progress, BuildReport* report) {
+// Reads the LMF files and places their lexicons after the other languages: those in languages the
+// shared definitions know first, then the others.
+void ReadLmfSources(const BuildOptions& options, const Progress& progress, Diagnostics* diagnostics,
+                    Sources* sources) {
+  std::vector<LmfLanguageSource> others;
+  for (const LmfSource& source : options.lmf) {
+    if (progress.phase) progress.phase("Reading " + source.path);
+    std::vector<LmfLexicon> lexicons = ReadLmfFile(source.path, diagnostics);
+    for (LmfLexicon& lexicon : lexicons) {
+      const Language* language = LanguageOfLexicon(source, lexicon, lexicons.size());
+      (IsImporterLanguage(*language) ? sources->lmf : others)
+          .push_back({language, std::move(lexicon), {}});
+    }
+  }
+  for (LmfLanguageSource& other : others) sources->lmf.push_back(std::move(other));
+  for (const LmfLanguageSource& source : sources->lmf) {
+    AddLanguage(&sources->languages, source.language, source.lexicon.file, source.lexicon.line);
+  }
+}
+
+std::vector<SourceDescription> SourcesOf(const Sources& sources) {
+  std::vector<SourceDescription> descriptions;
+  if (!sources.wordnet.synsets.empty()) {
+    std::string version = "3.0";
+    if (sources.wordnet.correction.ShiftsVerbs() || sources.wordnet.correction.ShiftsAdjectives()) {
+      version += " (Debian edition; offsets mapped to Princeton's)";
+    }
+    descriptions.push_back(
+        {"Princeton WordNet 3.0", version, "WordNet 3.0 licence (Princeton University)"});
+  }
+  for (const LanguageSource& source : sources.tabs) {
+    descriptions.push_back({source.tab.name, "", source.tab.licence});
+  }
+  for (const LmfLanguageSource& source : sources.lmf) {
+    const LmfLexicon& lexicon = source.lexicon;
+    descriptions.push_back(
+        {lexicon.label + " (" + lexicon.id + ")", lexicon.version, lexicon.license});
+  }
+  return descriptions;
+}
+
+void Write(const std::string& path, const BuildOptions& options, const Sources& sources,
+           const LmfIliAssignment& ili, const Progress& progress, BuildReport* report) {
   Check(CreateLexicalDatabase(path.c_str()), "creating " + options.output);
   FxSession session;
   FxDatabase database(session);
   if (!database.Open(path.c_str(), 0, 1))
     Check(database.GetErrorCode(), "opening " + options.output);
   if (!database.BeginBulk(1)) Check(database.GetErrorCode(), "starting the transaction");
+  const std::vector<const Language*>& languages = sources.languages;
+  std::vector<const Language*> shared;  // those the shared definitions name in every language
+  std::vector<const Language*> lmfOnly;
   for (std::size_t i = 0; i < languages.size(); ++i) {
     Check(
         PrepareLanguageStore(database, schema::kFirstLanguageStore + static_cast<std::uint32_t>(i),
                              languages[i]->locale),
         std::string("preparing the store of ") + languages[i]->code);
+    (IsImporterLanguage(*languages[i]) ? shared : lmfOnly).push_back(languages[i]);
   }
   // Records go in ascending (store, container, record ID) order throughout: the store keeps them
   // in one B-tree under that key, and appending at its end leaves full pages behind where
   // inserting in the middle would leave half-empty ones.
   RecordBuilder builder(static_cast<store::Database*>(static_cast<void*>(database)));
+  const WordNet& wordnet = sources.wordnet;
   const SynsetLinks links(wordnet);
   const UsageLabels usage(wordnet);
-  WriteSiteRecords(&builder, options.siteName, CurrentTimeText(), SourcesOf(wordnet, tabs));
-  WriteSharedDefinitions(&builder, languages, usage.ValueNames());
-  WriteIli(&builder, wordnet, progress);
-  report->links =
-      WriteEnglishWordNet(&builder, schema::kFirstLanguageStore, wordnet, links, usage, progress);
-  for (std::size_t i = 0; i < tabs.size(); ++i) {
+  WriteSiteRecords(&builder, options.siteName, CurrentTimeText(), SourcesOf(sources));
+  WriteSharedDefinitions(&builder, shared, usage.ValueNames());
+  const auto sharedCount = static_cast<std::uint32_t>(shared.size());
+  WriteLmfLanguageRecords(&builder, lmfOnly, sharedCount + 1,
+                          schema::kFirstLanguageStore + sharedCount);
+  std::uint32_t store = schema::kFirstLanguageStore;
+  if (!wordnet.synsets.empty()) WriteIli(&builder, wordnet, progress);
+  WriteLmfIli(&builder, database, ili);
+  if (!wordnet.synsets.empty()) {
+    report->links += WriteEnglishWordNet(&builder, store++, wordnet, links, usage, progress);
+  }
+  for (const LanguageSource& tab : sources.tabs) {
     report->links +=
-        WriteTabWordNet(&builder, schema::kFirstLanguageStore + 1 + static_cast<std::uint32_t>(i),
-                        tabs[i].language->code, tabs[i].tab, wordnet, links, progress);
+        WriteTabWordNet(&builder, store++, tab.language->code, tab.tab, wordnet, links, progress);
+  }
+  for (const LmfLanguageSource& source : sources.lmf) {
+    report->links += WriteLmfWordNet(&builder, store++, source.language->code, source.lexicon,
+                                     source.ili.records, progress);
   }
   if (progress.phase) progress.phase("Saving " + options.output);
   if (!database.CommitBulk()) Check(database.GetErrorCode(), "saving " + options.output);
   if (!database.Close()) Check(database.GetErrorCode(), "closing " + options.output);
 }
 
+void Count(const Sources& sources, BuildReport* report) {
+  report->synsets = static_cast<std::uint32_t>(sources.wordnet.synsets.size());
+  report->senses = sources.wordnet.SenseCount();
+  for (const LmfLanguageSource& source : sources.lmf) {
+    report->synsets += static_cast<std::uint32_t>(source.lexicon.synsets.size());
+    report->senses += static_cast<std::uint32_t>(source.lexicon.senses.size());
+    report->skippedRelations += source.lexicon.SkippedRelationCount();
+    report->iliByOffset += source.ili.byOffset;
+    report->iliByIdentifier += source.ili.byIdentifier;
+    report->iliCreated += source.ili.created;
+  }
+  for (const Language* language : sources.languages) report->languages.emplace_back(language->code);
+}
+
+// One warning per lexicon that lost relations, by type, so that nothing is dropped unseen.
+void ReportSkippedRelations(const Sources& sources, Diagnostics* diagnostics) {
+  for (const LmfLanguageSource& source : sources.lmf) {
+    const LmfLexicon& lexicon = source.lexicon;
+    if (lexicon.skippedRelations.empty()) continue;
+    std::string types;
+    for (const auto& [type, count] : lexicon.skippedRelations) {
+      types += (types.empty() ? "" : ", ") + type + " " + std::to_string(count);
+    }
+    diagnostics->Warn(
+        lexicon.file, lexicon.line,
+        "lexicon \"" + lexicon.id + "\": " + std::to_string(lexicon.SkippedRelationCount()) +
+            " relations of types without a counterpart in the database left out (" + types + ")");
+  }
+}
+
 void Build(const BuildOptions& options, const Progress& progress, BuildReport* report) {
   if (options.output.empty()) throw BuildFailure("no output file given");
+  if (options.wordnetDir.empty() && !options.tabs.empty()) {
+    throw BuildFailure("tab files translate WordNet 3.0: the build needs its folder (--wordnet)");
+  }
+  if (options.wordnetDir.empty() && options.lmf.empty()) {
+    throw BuildFailure("nothing to build: give a WordNet folder or WN-LMF files");
+  }
   if (fs::exists(options.output) && !options.force) {
     throw BuildFailure(WhereText(options.output, 0, "exists; not replaced unless forced"));
   }
-  const std::vector<const Language*> languages = LanguagesOf(options);
+  Sources sources;
+  sources.languages = LanguagesOf(options);
   Diagnostics diagnostics(progress);
-  if (progress.phase) progress.phase("Reading WordNet from " + options.wordnetDir);
-  const WordNet wordnet = LoadWordNet(options.wordnetDir, &diagnostics);
-  std::vector<LanguageSource> tabs;
+  if (!options.wordnetDir.empty()) {
+    if (progress.phase) progress.phase("Reading WordNet from " + options.wordnetDir);
+    sources.wordnet = LoadWordNet(options.wordnetDir, &diagnostics);
+  }
+  const std::size_t firstTab = sources.languages.size() - options.tabs.size();
   for (std::size_t i = 0; i < options.tabs.size(); ++i) {
     if (progress.phase) progress.phase("Reading " + options.tabs[i].path);
-    tabs.push_back({languages[i + 1], ReadTabFile(options.tabs[i].path, wordnet, &diagnostics)});
-    NumberTabSenses(&tabs.back().tab, wordnet);
+    sources.tabs.push_back({sources.languages[firstTab + i],
+                            ReadTabFile(options.tabs[i].path, sources.wordnet, &diagnostics)});
+    NumberTabSenses(&sources.tabs.back().tab, sources.wordnet);
   }
+  ReadLmfSources(options, progress, &diagnostics, &sources);
+  LmfIliAssignment ili(sources.wordnet, &diagnostics);
+  for (LmfLanguageSource& source : sources.lmf) source.ili = ili.Assign(source.lexicon);
+  ReportSkippedRelations(sources, &diagnostics);
   TemporaryFile file(options.output);
-  Write(file.Path(), options, wordnet, languages, tabs, progress, report);
+  Write(file.Path(), options, sources, ili, progress, report);
   if (fs::exists(options.output) && !options.force) {
     throw BuildFailure(WhereText(options.output, 0, "appeared during the build; not replaced"));
   }
   file.MoveTo(options.output);
   diagnostics.ReportHeldBack();
-  report->synsets = static_cast<std::uint32_t>(wordnet.synsets.size());
-  report->senses = wordnet.SenseCount();
-  for (const Language* language : languages) report->languages.emplace_back(language->code);
+  Count(sources, report);
   report->warnings = diagnostics.Count();
 }
 
 }  // namespace
+
+TemporaryFile::TemporaryFile(const std::string& output) {
+  std::random_device random;
+  path_ = output + ".building-" + std::to_string(random() % 1000000);
+}
+
+TemporaryFile::~TemporaryFile() {
+  std::error_code ignored;
+  if (!moved_) fs::remove(path_, ignored);
+}
+
+void TemporaryFile::MoveTo(const std::string& output) {
+  std::error_code failure;
+  fs::rename(path_, output, failure);
+  if (failure) {
+    throw BuildFailure(WhereText(output, 0, "cannot be written: " + failure.message()));
+  }
+  moved_ = true;
+}
 
 bool BuildDatabase(const BuildOptions& options, const Progress& progress, BuildReport* report,
                    std::string* error) {

@@ -1,7 +1,8 @@
 // Builds a lexical database file from real wordnet data: Princeton WordNet 3.0 database files as
-// the English wordnet and the inter-lingual index, and Open Multilingual Wordnet tab files as
-// further languages. The whole build is one bulk transaction in a new temporary file beside the
-// output, renamed into place when complete: a failed build leaves no file behind.
+// the English wordnet and the inter-lingual index, Open Multilingual Wordnet tab files and the
+// lexicons of WN-LMF XML files as further languages. The whole build is one bulk transaction in a
+// new temporary file beside the output, renamed into place when complete: a failed build leaves no
+// file behind.
 #pragma once
 
 #include <cstdint>
@@ -16,10 +17,16 @@ struct TabSource {
   std::string code;  // the language code to give it ("NL", "FR", ...)
 };
 
+struct LmfSource {
+  std::string path;  // a WN-LMF XML file (versions 1.0 to 1.4)
+  std::string code;  // the language code for a file of one lexicon; empty: the lexicon's own
+};
+
 struct BuildOptions {
   std::string output;      // the .fdb file to create
-  std::string wordnetDir;  // folder with WordNet 3.0's data.* and index.* files
+  std::string wordnetDir;  // folder with WordNet 3.0's data.* and index.* files; empty: none
   std::vector<TabSource> tabs;
+  std::vector<LmfSource> lmf;
   bool force = false;  // replace an existing output file
   std::string siteName = "Polylex";
 };
@@ -38,6 +45,14 @@ struct BuildReport {
   std::uint32_t links = 0;             // internal links of every language
   std::vector<std::string> languages;  // codes, in store order
   std::uint32_t warnings = 0;          // input skipped (each also went to Progress::warn)
+  // WN-LMF relations whose type has no counterpart among the database's relations (each lexicon's
+  // also went to Progress::warn, by type).
+  std::uint32_t skippedRelations = 0;
+  // How the WN-LMF synsets reached the inter-lingual index: by WordNet offset in their ID, by an
+  // ILI identifier an earlier synset brought, or through a record of their own.
+  std::uint32_t iliByOffset = 0;
+  std::uint32_t iliByIdentifier = 0;
+  std::uint32_t iliCreated = 0;
 };
 
 // What the builder does with faulty input; text for `polylex build --help`.
@@ -63,6 +78,16 @@ inline constexpr const char* kBuildInputRules = R"(Input rules
     malformed key or one that is no WordNet 3.0 synset, an empty lemma or text, a lemma given twice
     for one synset, text that is not valid UTF-8 or longer than 65,535 bytes. Definitions and
     examples of synsets without lemmas are ignored.
+  WN-LMF files (every Lexicon of versions 1.0 to 1.4; --code XX only for a file of one lexicon):
+    The build stops, naming file and line, for: a file that is not well-formed XML or not
+    WN-LMF, an element out of place, a missing required attribute, a duplicate ID, a sense,
+    member, relation or frame that names an ID its lexicon lacks, a part of speech other than
+    n v a s r, a malformed sense number (n) or count, a language the database cannot take.
+    Skipped with a warning: lexicon extensions, blank definitions and examples, unknown elements;
+    relations whose type has no counterpart in the database are left out and counted by type.
+    A synset links to the WordNet 3.0 meaning whose offset its ID encodes ("...-02084071-n")
+    when WordNet is part of the build, else to the ILI record its "ili" identifier names, else
+    to a new ILI record. Without --wordnet (and --omw) the build holds the LMF lexicons only.
   Output:
     An existing output file is refused unless forced; a forced build replaces it only when the new
     database is complete. The database is built in a temporary file beside the output and renamed
@@ -70,11 +95,31 @@ inline constexpr const char* kBuildInputRules = R"(Input rules
   Only the first 20 warnings of each file are shown; the rest are counted.
 )";
 
+// A file beside `output` ("OUT.building-NNNNNN") that is removed again unless MoveTo hands it
+// over: whatever writes it leaves nothing half-written behind.
+class TemporaryFile {
+ public:
+  explicit TemporaryFile(const std::string& output);
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
+  ~TemporaryFile();
+
+  const std::string& Path() const { return path_; }
+  // Renames the file to `output`, replacing what is there; throws BuildFailure when it cannot.
+  void MoveTo(const std::string& output);
+
+ private:
+  std::string path_;
+  bool moved_ = false;
+};
+
 // Builds the database; on failure returns false with a one-line message in *error naming the file
 // and line where the input went wrong (or the store's code), and leaves no file behind: neither a
 // half-built database nor a change to an existing output. `report` and `error` may be null.
-// Language codes are those of FindLanguage (Languages.h); English (EN) is always the first
-// language, store 100, and the tabs follow in the given order from store 101.
+// Language codes are those of FindLanguage (Languages.h), and for WN-LMF lexicons those of
+// LmfLanguageOf (LmfLanguages.h). Stores from 100 hold, in this order: English from WordNet (when
+// built from it), the tabs in the given order, then the LMF lexicons in file order, those in
+// languages that FindLanguage knows before the others.
 bool BuildDatabase(const BuildOptions& options, const Progress& progress, BuildReport* report,
                    std::string* error);
 

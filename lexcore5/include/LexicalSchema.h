@@ -48,6 +48,9 @@ constexpr std::uint16_t kLocalUsageLabelIndex = 300;
 constexpr std::uint16_t kLocalFeatureIndex = 305;
 constexpr std::uint16_t kIliTopConceptIndex = 311;
 constexpr std::uint16_t kIliOffsetIndex = 312;
+// ILI records by the identifier a wordnet file gives them ("i12345"), so that every lexicon that
+// names a meaning by it reaches the same record.
+constexpr std::uint16_t kIliIdentifierIndex = 313;
 constexpr std::uint16_t kRelationIndex = 461;
 constexpr std::uint16_t kSharedUsageLabelIndex = 480;
 constexpr std::uint16_t kSharedFeatureIndex = 485;
@@ -123,6 +126,7 @@ constexpr std::uint16_t PAROLE_ID = 136;
 constexpr std::uint16_t WORDNET_OFFSET = 301;
 constexpr std::uint16_t GLOSS = 302;
 constexpr std::uint16_t ADD_ON_ID = 303;
+constexpr std::uint16_t ILI_IDENTIFIER = 304;  // text, on an ILI record: its inter-lingual ID
 constexpr std::uint16_t ONTOLOGY_LINKS = 320;
 constexpr std::uint16_t SUPER = 321;
 constexpr std::uint16_t SUB = 322;

@@ -73,6 +73,7 @@ constexpr FieldName kFieldNames[] = {
     {WORDNET_OFFSET, "WORDNET_OFFSET"},
     {GLOSS, "GLOSS"},
     {ADD_ON_ID, "ADD_ON_ID"},
+    {ILI_IDENTIFIER, "ILI_IDENTIFIER"},
     {ONTOLOGY_LINKS, "ONTOLOGY_LINKS"},
     {SUPER, "SUPER"},
     {SUB, "SUB"},
@@ -138,6 +139,8 @@ std::uint32_t DefineSharedIndexes(store::Database* db) {
            Define(
                db, kIliStore, kIliOffsetIndex, kDefaultContainer,
                {{{ILI_RECORD, WORDNET_OFFSET}, kNumber}, {{ILI_RECORD, PART_OF_SPEECH}, kNumber}}),
+           Define(db, kIliStore, kIliIdentifierIndex, kDefaultContainer,
+                  {{{ILI_RECORD, ILI_IDENTIFIER}, kText}}),
            Define(db, kIliVariantStore, kIliVariantIndex, kDefaultContainer,
                   {{{ILI_VARIANT, TARGET_ILI}, kPointer}}),
        }) {

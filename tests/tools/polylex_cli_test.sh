@@ -31,6 +31,22 @@ expect 1 '' -- "$polylex" build "$work/new.fdb" --wordnet "$work/no-such-folder"
 [ -e "$work/new.fdb" ] && { echo "FAILED: a failed build left a file"; failures=$((failures + 1)); }
 expect 2 'code' -- "$polylex" build "$work/new.fdb" --omw "$work/notes.txt"
 expect 105 'not in range 1 to' -- "$polylex" dump "$work/notes.txt" 0 32001 0
+expect 2 'follows no --omw or --lmf file' -- "$polylex" build "$work/new.fdb" --code NL
+
+# WN-LMF: the shared test files beside the tab files, built alone (no WordNet unless asked for).
+lmf=$(dirname "${omw:-.}")/lmf
+if [ -f "$lmf/mini-lmf-1.0.xml" ]; then
+  expect 0 'languages: EN ES$' -- "$polylex" build "$work/lmf.fdb" --lmf "$lmf/mini-lmf-1.0.xml"
+  expect 0 '^Wrote .*: 9 entries, 10 senses, 8 synsets, 12 relations$' -- \
+    "$polylex" export-lmf "$work/lmf.fdb" en "$work/en.xml"
+  expect 1 'exists; not replaced unless forced' -- \
+    "$polylex" export-lmf "$work/lmf.fdb" EN "$work/en.xml"
+  expect 1 'no language with code XX \(it has EN, ES' -- \
+    "$polylex" export-lmf "$work/lmf.fdb" XX "$work/xx.xml"
+  expect 0 'languages: ES$' -- "$polylex" build "$work/again.fdb" --lmf "$work/en.xml" --code ES
+  expect 1 'E101-0.xml:19: duplicate ID' -- "$polylex" build "$work/e101.fdb" --lmf "$lmf/E101-0.xml"
+  [ -e "$work/e101.fdb" ] && { echo "FAILED: a failed LMF build left a file"; failures=$((failures + 1)); }
+fi
 
 if [ -f "$wordnet" ]; then
   expect 0 '^0 @[0-9]+@ WORD_MEANING' -- "$polylex" export "$wordnet" EN dog 1 --table
@@ -40,6 +56,11 @@ if [ -f "$wordnet" ]; then
   expect 1 'EN has no word "dgo"' -- "$polylex" lookup "$wordnet" EN dgo
   expect 0 '^do$' -- "$polylex" browse "$wordnet" en do -n 1
   expect 0 'ableism' -- "$polylex" browse "$wordnet" EN '*ism' -n 3
+  # The whole English wordnet out as WN-LMF and in again as a database of its own.
+  expect 0 '117659 synsets, 378207 relations$' -- \
+    "$polylex" export-lmf "$wordnet" EN "$work/wordnet-en.xml"
+  expect 0 '117659 synsets, 206941 senses, 378207 links; languages: EN$' -- \
+    "$polylex" build "$work/wordnet-lmf.fdb" --lmf "$work/wordnet-en.xml"
   if [ -f "$omw/nld/wn-data-nld.tab" ] && [ -f "$omw/fra/wn-data-fra.tab" ]; then
     "$polylex" lookup "$wordnet" EN dog --relations --top --ili > "$work/lookup-dog.txt"
     diff -u "$expected/lookup-dog.txt" "$work/lookup-dog.txt" ||

@@ -18,6 +18,10 @@ int RunDump(const std::string& path, std::uint32_t store, std::uint16_t containe
 // exporter's full text, or with `table` the concept's own table-driven form.
 int RunExport(const std::string& path, const std::string& code, const std::string& word,
               std::int16_t sense, bool table);
+// Language `code` of the database as a WN-LMF 1.4 file at `output` (refused when it exists, unless
+// `force`), with a summary line of what it holds and what it could not carry.
+int RunExportLmf(const std::string& path, const std::string& code, const std::string& output,
+                 bool force);
 struct LookupOptions {
   bool relations = false;  // each meaning's relations with their targets
   bool top = false;        // the hyperonym paths to the top, and the ontology's classification

@@ -12,13 +12,50 @@ namespace {
 
 constexpr const char* kDescription =
     "Builds and queries multilingual lexical databases (.fdb).\n"
-    "  polylex build OUT.fdb [--wordnet DIR] [--omw FILE --code XX ...] [--force]\n"
+    "  polylex build OUT.fdb [--wordnet DIR] [--omw FILE --code XX ...]\n"
+    "                        [--lmf FILE.xml [--code XX] ...] [--force]\n"
     "  polylex info DB\n"
     "  polylex dump DB STORE CONTAINER ID\n"
     "  polylex query DB STORE CONTAINER 'criteria' [--index N] [--limit N]\n"
     "  polylex export DB CODE WORD SENSE [--table]\n"
+    "  polylex export-lmf DB CODE OUT.xml [--force]\n"
     "  polylex lookup DB CODE WORD [--relations] [--top] [--ili]\n"
     "  polylex browse DB CODE PREFIX|PATTERN [-n 71]";
+
+// Pairs each --code with the --omw or --lmf file before it: every tab file needs one, an LMF file
+// may have one. False after a message when the codes do not fit the files.
+bool PairCodes(const CLI::App& command, const std::vector<std::string>& tabFiles,
+               const std::vector<std::string>& lmfFiles, const std::vector<std::string>& codes,
+               importers::BuildOptions* build) {
+  std::size_t tab = 0;
+  std::size_t lmf = 0;
+  std::size_t code = 0;
+  std::string* open = nullptr;  // the code of the last file, while it has none
+  for (const CLI::Option* option : command.parse_order()) {
+    if (option->get_name() == "--omw") {
+      build->tabs.push_back({tabFiles.at(tab++), ""});
+      open = &build->tabs.back().code;
+    } else if (option->get_name() == "--lmf") {
+      build->lmf.push_back({lmfFiles.at(lmf++), ""});
+      open = &build->lmf.back().code;
+    } else if (option->get_name() == "--code") {
+      if (open == nullptr) {
+        std::fprintf(stderr, "polylex: --code %s follows no --omw or --lmf file\n",
+                     codes.at(code).c_str());
+        return false;
+      }
+      *open = codes.at(code++);
+      open = nullptr;
+    }
+  }
+  for (const importers::TabSource& source : build->tabs) {
+    if (source.code.empty()) {
+      std::fprintf(stderr, "polylex: give a --code after --omw %s\n", source.path.c_str());
+      return false;
+    }
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -30,15 +67,21 @@ int main(int argc, char** argv) {
   importers::BuildOptions build;
   build.wordnetDir = "/usr/share/wordnet";
   std::vector<std::string> tabFiles;
-  std::vector<std::string> tabCodes;
+  std::vector<std::string> lmfFiles;
+  std::vector<std::string> codes;
   CLI::App* buildCommand = app.add_subcommand(
-      "build", "Build a database from WordNet 3.0 and Open Multilingual Wordnet tab files");
+      "build", "Build a database from WordNet 3.0, Open Multilingual Wordnet and WN-LMF files");
   buildCommand->footer(importers::kBuildInputRules);
   buildCommand->add_option("output", build.output, "the database file to create")->required();
-  buildCommand->add_option("--wordnet", build.wordnetDir, "WordNet 3.0 database folder")
-      ->capture_default_str();
+  CLI::Option* wordnetOption =
+      buildCommand
+          ->add_option("--wordnet", build.wordnetDir,
+                       "WordNet 3.0 database folder (not read for --lmf alone unless given)")
+          ->capture_default_str();
   buildCommand->add_option("--omw", tabFiles, "an Open Multilingual Wordnet tab file (repeatable)");
-  buildCommand->add_option("--code", tabCodes, "the language code of each --omw file, in order");
+  buildCommand->add_option("--lmf", lmfFiles, "a WN-LMF XML file, every lexicon (repeatable)");
+  buildCommand->add_option("--code", codes,
+                           "the language code of the --omw or --lmf file before it");
   buildCommand->add_flag("--force", build.force, "replace an existing output file");
 
   std::string database;
@@ -81,6 +124,15 @@ int main(int argc, char** argv) {
   exportCommand->add_flag("--table", table, "the concept's own table-driven export form");
 
   polylex::LookupOptions lookup;
+  std::string outputPath;
+  bool force = false;
+  CLI::App* exportLmfCommand =
+      app.add_subcommand("export-lmf", "Write one language wordnet as a WN-LMF 1.4 XML file");
+  exportLmfCommand->add_option("database", database, "the database file")->required();
+  exportLmfCommand->add_option("code", code, "language code, e.g. EN")->required();
+  exportLmfCommand->add_option("output", outputPath, "the XML file to write")->required();
+  exportLmfCommand->add_flag("--force", force, "replace an existing output file");
+
   CLI::App* lookupCommand =
       app.add_subcommand("lookup", "Print the meanings of a word, grouped by part of speech");
   lookupCommand->add_option("database", database, "the database file")->required();
@@ -103,18 +155,17 @@ int main(int argc, char** argv) {
   CLI11_PARSE(app, argc, argv);
 
   if (*buildCommand) {
-    if (tabFiles.size() != tabCodes.size()) {
-      std::fprintf(stderr, "polylex: give one --code for each --omw file\n");
-      return 2;
-    }
-    for (std::size_t i = 0; i < tabFiles.size(); ++i) {
-      build.tabs.push_back({tabFiles[i], tabCodes[i]});
+    if (!PairCodes(*buildCommand, tabFiles, lmfFiles, codes, &build)) return 2;
+    // LMF lexicons make a database of their own; WordNet joins them when asked for.
+    if (!build.lmf.empty() && build.tabs.empty() && wordnetOption->count() == 0) {
+      build.wordnetDir.clear();
     }
     return polylex::RunBuild(build);
   }
   if (*infoCommand) return polylex::RunInfo(database);
   if (*dumpCommand) return polylex::RunDump(database, store, container, recordId);
   if (*exportCommand) return polylex::RunExport(database, code, word, sense, table);
+  if (*exportLmfCommand) return polylex::RunExportLmf(database, code, outputPath, force);
   if (*lookupCommand) return polylex::RunLookup(database, code, word, lookup);
   if (*browseCommand) return polylex::RunBrowse(database, code, prefix, count);
   if (*queryCommand) {

@@ -41,6 +41,17 @@ inline constexpr ViewerMessage kCannotDeleteIli{62011, "Cannot delete an ILI rec
 inline constexpr ViewerMessage kNoLineSelected{62012, "No line in the list selected !"};
 inline constexpr ViewerMessage kHyperonymLoop{
     0, "Loop (50 times) in the Goto top Hyperonym\nDo you want to break ?"};
+// The text of a relation line whose relation the database does not name.
+inline constexpr ViewerMessage kUnnamedRelation{0, "Relation %d"};
+
+// What the Follow commands say when they find no link.
+inline constexpr ViewerMessage kNoNearSynonymLinks{0, "No Near Synonym links available"};
+inline constexpr ViewerMessage kNoHyperonymLinks{0, "No Hyperonym links available"};
+inline constexpr ViewerMessage kNoHyponymLinks{0, "No Hyponym links available"};
+inline constexpr ViewerMessage kNoMeronymLinks{0, "No Mero links available"};
+inline constexpr ViewerMessage kNoHolonymLinks{0, "No Holo links available"};
+inline constexpr ViewerMessage kNoCauseLinks{0, "No Cause <=> links available"};
+inline constexpr ViewerMessage kNoSubeventLinks{0, "No Subevent < > links available"};
 
 }  // namespace message
 

@@ -19,8 +19,8 @@ namespace polylex {
 
 int RunBrowse(const std::string& path, const std::string& code, const std::string& prefix,
               std::size_t count) {
-  Polylex database;
-  try {
+  return WithLibraryErrors(path, [&] {
+    Polylex database;
     database.Open(path.c_str(), nullptr, 1, 0);
     const Owned<LanguageWordNet> language = ChooseLanguage(database, path, code);
     if (!language) return 1;
@@ -37,14 +37,8 @@ int RunBrowse(const std::string& path, const std::string& code, const std::strin
       std::printf("%s\n", literal == nullptr ? "" : platform::Utf16ToUtf8(literal).c_str());
       SysFreeString(literal);
     }
-  } catch (const PLXException& error) {
-    std::fprintf(stderr, "polylex: %s\n", Describe(error, path).c_str());
-    return 1;
-  } catch (const ArbError& error) {
-    std::fprintf(stderr, "polylex: %s\n", DescribeStoreCode(error, path).c_str());
-    return 1;
-  }
-  return 0;
+    return 0;
+  });
 }
 
 }  // namespace polylex

@@ -49,4 +49,15 @@ std::string Describe(const PLXException& error, const std::string& path) {
   return path + ": " + static_cast<const char*>(error);
 }
 
+int WithLibraryErrors(const std::string& path, const std::function<int()>& command) {
+  try {
+    return command();
+  } catch (const PLXException& error) {
+    std::fprintf(stderr, "polylex: %s\n", Describe(error, path).c_str());
+  } catch (const ArbError& error) {
+    std::fprintf(stderr, "polylex: %s\n", DescribeStoreCode(error, path).c_str());
+  }
+  return 1;
+}
+
 }  // namespace polylex

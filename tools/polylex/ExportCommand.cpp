@@ -52,8 +52,8 @@ std::string TableText(Concept& meaning) {
 
 int RunExport(const std::string& path, const std::string& code, const std::string& word,
               std::int16_t sense, bool table) {
-  Polylex database;
-  try {
+  return WithLibraryErrors(path, [&] {
+    Polylex database;
     database.Open(path.c_str(), nullptr, 1, 0);
     const lexicon::Owned<LanguageWordNet> language = ChooseLanguage(database, path, code);
     if (!language) return 1;
@@ -75,14 +75,8 @@ int RunExport(const std::string& path, const std::string& code, const std::strin
       }
       std::fputs(TextOf(text).c_str(), stdout);
     }
-  } catch (const PLXException& error) {
-    std::fprintf(stderr, "polylex: %s\n", Describe(error, path).c_str());
-    return 1;
-  } catch (const ArbError& error) {
-    std::fprintf(stderr, "polylex: %s\n", DescribeStoreCode(error, path).c_str());
-    return 1;
-  }
-  return 0;
+    return 0;
+  });
 }
 
 }  // namespace polylex

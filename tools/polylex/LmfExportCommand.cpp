@@ -52,8 +52,8 @@ int RunExportLmf(const std::string& path, const std::string& code, const std::st
     std::fprintf(stderr, "polylex: %s: exists; not replaced unless forced\n", output.c_str());
     return 1;
   }
-  Polylex database;
-  try {
+  return WithLibraryErrors(path, [&] {
+    Polylex database;
     database.Open(path.c_str(), nullptr, 1, 0);
     const lexicon::Owned<LanguageWordNet> language = ChooseLanguage(database, path, code);
     if (!language) return 1;
@@ -72,19 +72,15 @@ int RunExportLmf(const std::string& path, const std::string& code, const std::st
         return 1;
       }
     }
-    file.MoveTo(output);
+    try {
+      file.MoveTo(output);
+    } catch (const importers::BuildFailure& failure) {
+      std::fprintf(stderr, "polylex: %s\n", failure.what());
+      return 1;
+    }
     PrintSummary(output, report);
-  } catch (const PLXException& error) {
-    std::fprintf(stderr, "polylex: %s\n", Describe(error, path).c_str());
-    return 1;
-  } catch (const ArbError& error) {
-    std::fprintf(stderr, "polylex: %s\n", DescribeStoreCode(error, path).c_str());
-    return 1;
-  } catch (const importers::BuildFailure& failure) {
-    std::fprintf(stderr, "polylex: %s\n", failure.what());
-    return 1;
-  }
-  return 0;
+    return 0;
+  });
 }
 
 }  // namespace polylex

@@ -220,8 +220,8 @@ class Printer {
 
 int RunLookup(const std::string& path, const std::string& code, const std::string& word,
               const LookupOptions& options) {
-  Polylex database;
-  try {
+  return WithLibraryErrors(path, [&] {
+    Polylex database;
     database.Open(path.c_str(), nullptr, 1, 0);
     const Owned<LanguageWordNet> language = ChooseLanguage(database, path, code);
     if (!language) return 1;
@@ -241,14 +241,8 @@ int RunLookup(const std::string& path, const std::string& code, const std::strin
       }
       printer.Print(meaning);
     }
-  } catch (const PLXException& error) {
-    std::fprintf(stderr, "polylex: %s\n", Describe(error, path).c_str());
-    return 1;
-  } catch (const ArbError& error) {
-    std::fprintf(stderr, "polylex: %s\n", DescribeStoreCode(error, path).c_str());
-    return 1;
-  }
-  return 0;
+    return 0;
+  });
 }
 
 }  // namespace polylex

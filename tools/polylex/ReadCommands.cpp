@@ -54,7 +54,7 @@ void PrintRecord(ArbRecord& record) {
 int RunInfo(const std::string& path) {
   Polylex database;
   if (!OpenOrSay(database, path)) return 1;
-  try {
+  return WithLibraryErrors(path, [&] {
     void* db = database.GetDatabase();
     ArbRecord record;
     std::printf("Database:     %s\n", path.c_str());
@@ -84,14 +84,8 @@ int RunInfo(const std::string& path) {
                   TextOf(record, schema::NAME).c_str());
     }
     database.Close();
-  } catch (const PLXException& error) {
-    std::fprintf(stderr, "polylex: %s\n", Describe(error, path).c_str());
-    return 1;
-  } catch (const ArbError& error) {
-    std::fprintf(stderr, "polylex: %s\n", DescribeStoreCode(error, path).c_str());
-    return 1;
-  }
-  return 0;
+    return 0;
+  });
 }
 
 int RunDump(const std::string& path, std::uint32_t store, std::uint16_t container,

@@ -53,6 +53,27 @@ inline constexpr ViewerMessage kNoHolonymLinks{0, "No Holo links available"};
 inline constexpr ViewerMessage kNoCauseLinks{0, "No Cause <=> links available"};
 inline constexpr ViewerMessage kNoSubeventLinks{0, "No Subevent < > links available"};
 
+// View (word list) files.
+inline constexpr ViewerMessage kOpeningViewFile{62000, "Opening a view (word list) file ..."};
+inline constexpr ViewerMessage kDone{62002, "Done."};
+inline constexpr ViewerMessage kViewFileKindUnknown{
+    61449,
+    "The View (Word List) file must start with its window type\nFormat "
+    ":#WindowType:[Lumivue,TwinBar]\nEx :#WindowType:Lumivue"};
+inline constexpr ViewerMessage kViewFileLanguage{
+    61450,
+    "Language is not correct in the View (Word List) file\nFormat :#language:[NL,US...]\nEx "
+    ":#language:US"};
+inline constexpr ViewerMessage kViewFileBadLine{
+    61451, "Error on line %d\n%s\nDo you want to add it as a comment"};
+inline constexpr ViewerMessage kViewFileTooManyLanguages{
+    61453, "Error: the View (Word List) file is a Lumivue view with more than one language !"};
+
+// Concept export.
+inline constexpr ViewerMessage kExportListEmpty{62013, "Export list is empty !"};
+// Written into the export file in place of a concept that cannot be exported.
+inline constexpr ViewerMessage kConceptNotExported{0, "# Could not export concept @%lu@\r\n\r\n"};
+
 }  // namespace message
 
 // `format` with printf-style arguments filled in (pass text as const char*).

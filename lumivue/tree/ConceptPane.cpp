@@ -137,6 +137,22 @@ ConceptItem* ConceptPane::AddConceptLine(TreeItem* parent, Owned<Concept> meanin
   auto made = std::make_unique<ConceptItem>(std::move(meaning));
   TreeItem* inserted = parent != nullptr ? lines_.InsertChild(*parent, std::move(made))
                                          : lines_.InsertAtEnd(std::move(made));
+  return Furnish(inserted);
+}
+
+ConceptItem* ConceptPane::AddConceptById(std::int32_t recordId, Placement placement) {
+  ConceptItem* line = nullptr;
+  Guarded([&] {
+    Owned<Concept> meaning = ConceptById(recordId);
+    if (!meaning) return;
+    auto made = std::make_unique<ConceptItem>(std::move(meaning));
+    line = Furnish(placement == Placement::kAtTop ? lines_.InsertAtTop(std::move(made))
+                                                  : lines_.InsertAtEnd(std::move(made)));
+  });
+  return line;
+}
+
+ConceptItem* ConceptPane::Furnish(TreeItem* inserted) {
   if (inserted == nullptr) return nullptr;
   auto& line = static_cast<ConceptItem&>(*inserted);
   AttachIliLines(line);

@@ -60,6 +60,12 @@ class ConceptPane : public LineExpander {
   // of `parent`, or, for a null parent, the last top-level line. Null when `meaning` is null or the
   // parent cannot take children. What the library throws passes through; the line stays.
   ConceptItem* AddConceptLine(TreeItem* parent, lexicon::Owned<Concept> meaning);
+  // Where AddConceptById puts its line.
+  enum class Placement { kAtTop, kAtEnd };
+  // A top-level concept line, first or last, for the concept with that record id fetched again
+  // from the pane's language, so that the line owns its own copy. Null when the pane has no
+  // language or no such concept; a library failure is shown and also gives null.
+  ConceptItem* AddConceptById(std::int32_t recordId, Placement placement);
 
   // Expands or collapses a line as a double click does, filling it from the database; the status
   // is shown unless the expansion reported it handled everything.
@@ -136,6 +142,8 @@ class ConceptPane : public LineExpander {
   // The part-of-speech line named `name` under the word line, made when it has none yet.
   TreeItem* PartOfSpeechLine(TreeItem& wordLine, const std::string& name);
   void AttachIliLines(ConceptItem& line);
+  // Gives a concept line just inserted (null: none) its ILI lines and variants.
+  ConceptItem* Furnish(TreeItem* inserted);
   // Concept lines for the targets of the relation line's links from `source`: grouped under new
   // part-of-speech lines where the relation asks for it, or, given a part-of-speech line below the
   // relation line, only the targets of that part of speech, under it.

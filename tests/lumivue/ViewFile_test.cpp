@@ -1,0 +1,161 @@
+// Saving a view to a view (word list) file and reopening it against the database.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "ConceptPaneFixture.h"
+#include "files/ViewFileKind.h"
+#include "files/ViewFileReader.h"
+#include "files/ViewFileWriter.h"
+#include "shell/MessageTexts.h"
+#include "tree/ConceptItem.h"
+#include "tree/WordItem.h"
+
+namespace {
+
+class ViewFileTest : public ConceptPaneFixture {
+ protected:
+  std::string FilePath() const { return path_ + ".wl"; }
+
+  void WriteFile(const std::string& text) const {
+    std::ofstream file(FilePath(), std::ios::binary);
+    file << text;
+  }
+  std::string ReadFile() const {
+    std::ifstream file(FilePath(), std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+  }
+  int ReadInto(ConceptPane& left, ConceptPane* right = nullptr) {
+    return ViewFileReader(person_).Read(FilePath(), left, right);
+  }
+
+  ConceptPane right_{database_, person_};
+};
+
+TEST_F(ViewFileTest, SavedViewReopensWithTheSameLinesExpanded) {
+  pane_.LookUp("dog", nullptr, 0);
+  pane_.ExpandLine(LineOf("dog :1"));
+  pane_.AddConceptById(kPuppy, ConceptPane::Placement::kAtEnd);
+  pane_.Lines().InsertAtEnd(std::make_unique<NoteItem>("first\nsecond"));
+  const Lines before = Shape();
+
+  ASSERT_EQ(ViewFileWriter(person_).Write(FilePath(), pane_, nullptr), 1);
+  EXPECT_EQ(ReadFile(),
+            "#WindowType:Lumivue\n#Language:EN\nL|dog|OOOCOC\nC|4|C\n//first\n//second\n");
+  EXPECT_EQ(person_.status[PersonInterface::StatusPane::kMessage], "Done.");
+
+  pane_.SetLanguage("NL");
+  ASSERT_EQ(ReadInto(pane_), 1);
+  EXPECT_EQ(pane_.Language(), "EN");
+  // The multi-line note comes back as one note per line.
+  Lines expected = before;
+  expected.back() = "0first";
+  expected.push_back("0second");
+  EXPECT_EQ(Shape(), expected);
+  EXPECT_TRUE(LineOf("dog :1").IsExpanded());
+  EXPECT_FALSE(LineOf("puppy :1").IsExpanded());
+  EXPECT_EQ(person_.waitDepth, 0);
+}
+
+TEST_F(ViewFileTest, MultilingualViewFillsBothPanesAndKeepsAnEmptyRightSection) {
+  right_.SetLanguage("NL");
+  ASSERT_EQ(ViewFileWriter(person_).Write(FilePath(), pane_, &right_), 1);
+  EXPECT_EQ(ReadFile(), "#WindowType:TwinBar\n#Language:EN\n#Language:NL\n");
+
+  WriteFile("#WindowType: TwinBar\n#Language:  ENglish\nL|puppy|O\n#Language:NL\nC|1|\n");
+  pane_.SetLanguage("");
+  right_.SetLanguage("");
+  ASSERT_EQ(ReadInto(pane_, &right_), 1);
+  EXPECT_EQ(pane_.Language(), "EN");
+  EXPECT_EQ(Shape(), (Lines{"0puppy", "1Noun"}));
+  EXPECT_TRUE(pane_.Lines().First()->IsExpanded());
+  EXPECT_EQ(right_.Language(), "NL");
+  ASSERT_NE(right_.Lines().First(), nullptr);
+  EXPECT_EQ(right_.Lines().First()->Variant(1)->Text(), "hond :1");
+}
+
+TEST_F(ViewFileTest, LinesOutsideAnEntryGetNoLetters) {
+  // A concept line that lost its concept starts no entry; its child must not leave a stray line
+  // of letters behind.
+  TreeItem* lost = pane_.Lines().InsertAtEnd(std::make_unique<ConceptItem>(nullptr));
+  pane_.Lines().InsertChild(*lost, std::make_unique<WordItem>("child"));
+  pane_.LookUp("puppy", nullptr, ConceptPane::kWordOnly | ConceptPane::kWordAtEnd);
+  EXPECT_EQ(ViewFileWriter::TextOf(pane_, nullptr),
+            "#WindowType:Lumivue\n#Language:EN\nL|puppy|C\n");
+}
+
+TEST_F(ViewFileTest, EntriesThatNameNothingBecomeNotes) {
+  WriteFile(
+      "#WindowType:Lumivue\r\n#Language:EN\r\n#HeaderBar:Word,120|\r\nL|cat|O\r\nC|99|C\r\n"
+      "C|x1|\r\nL|dog\r\nC|4|\r\n\r\n//kept\r\n");
+  ASSERT_EQ(ReadInto(pane_), 1);
+  EXPECT_EQ(Shape(), (Lines{"0L|cat|O", "0C|99|C", "0C|x1|", "0L|dog", "0puppy :1",
+                            "0a member of the genus Canis+", "0a young dog+", "0kept"}));
+  EXPECT_FALSE(LineOf("puppy :1").IsExpanded());
+
+  // The next save keeps them as notes.
+  ASSERT_EQ(ViewFileWriter(person_).Write(FilePath(), pane_, nullptr), 1);
+  EXPECT_NE(ReadFile().find("//L|cat|O\n//C|99|C\n//C|x1|\n//L|dog\nC|4|C\n//kept\n"),
+            std::string::npos);
+}
+
+TEST_F(ViewFileTest, ALineOfUnknownKindIsAddedAsANoteOnlyOnYes) {
+  WriteFile("#WindowType:Lumivue\n#Language:EN\nplain text\nmore text\n");
+  person_.answers = {true, false};
+  ASSERT_EQ(ReadInto(pane_), 1);
+  ASSERT_EQ(person_.questions.size(), 2u);
+  EXPECT_EQ(person_.questions[0],
+            "Error on line 3\nplain text\nDo you want to add it as a comment");
+  EXPECT_EQ(Shape(), Lines{"0plain text"});
+  EXPECT_EQ(ViewFileWriter::TextOf(pane_, nullptr),
+            "#WindowType:Lumivue\n#Language:EN\n//plain text\n");
+}
+
+TEST_F(ViewFileTest, ReadingStopsAtEachErrorAndKeepsWhatWasBuilt) {
+  const auto expectStop = [&](const std::string& text, const char* message) {
+    WriteFile(text);
+    person_.messages.clear();
+    EXPECT_EQ(ReadInto(pane_), 0) << text;
+    ASSERT_EQ(person_.messages.size(), 1u) << text;
+    EXPECT_EQ(person_.messages[0], message);
+    EXPECT_EQ(person_.status[PersonInterface::StatusPane::kMessage], message);
+    EXPECT_EQ(person_.waitDepth, 0);
+  };
+  expectStop("#Language:EN\nL|dog|\n", message::kViewFileKindUnknown.text);
+  expectStop("#WindowType:Other\n#Language:EN\nL|dog|\n", message::kViewFileKindUnknown.text);
+  pane_.SetLanguage("");
+  expectStop("#WindowType:Lumivue\nL|dog|\n", message::kViewFileLanguage.text);
+  expectStop("#WindowType:Lumivue\n#Language:EN\nC|4|\n#Language:NL\nC|1|\n",
+             message::kViewFileTooManyLanguages.text);
+  EXPECT_EQ(pane_.Language(), "EN");
+  EXPECT_EQ(Shape().front(), "0puppy :1");
+
+  person_.messages.clear();
+  EXPECT_EQ(ViewFileReader(person_).Read(path_ + ".missing/x.wl", pane_, nullptr), 0);
+  EXPECT_EQ(person_.messages.size(), 1u);
+  EXPECT_EQ(ViewFileWriter(person_).Write(path_ + ".missing/x.wl", pane_, nullptr), 0);
+  EXPECT_EQ(person_.messages.size(), 2u);
+}
+
+TEST_F(ViewFileTest, KindComesFromTheFirstLine) {
+  const auto kindOf = [&](const std::string& text) {
+    WriteFile(text);
+    return ViewFileKind::Of(FilePath(), person_);
+  };
+  EXPECT_EQ(kindOf("#WindowType:Lumivue\n"), 0);
+  EXPECT_EQ(kindOf("#WindowType:  TwinBar\r\n"), 1);
+  EXPECT_EQ(kindOf("#WindowType:X\n"), ViewFileKind::kUnknown);
+  EXPECT_EQ(kindOf("#Language:EN\n#WindowType:Lumivue\n"), ViewFileKind::kUnknown);
+  EXPECT_EQ(kindOf("#windowtype:Lumivue\n"), ViewFileKind::kUnknown);
+  EXPECT_EQ(kindOf(""), ViewFileKind::kUnknown);
+  EXPECT_TRUE(person_.messages.empty());
+  EXPECT_EQ(ViewFileKind::Of(path_ + ".missing/x.wl", person_), ViewFileKind::kUnknown);
+  EXPECT_EQ(person_.messages.size(), 1u);
+}
+
+}  // namespace

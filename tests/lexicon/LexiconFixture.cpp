@@ -37,12 +37,12 @@ ArbRecord fixture::Build(std::initializer_list<Field> fields) {
   return record;
 }
 
-namespace {
-
-void Put(void* db, std::uint32_t store, std::uint16_t container, std::uint32_t id,
-         std::initializer_list<Field> fields) {
+void fixture::Put(void* db, std::uint32_t store, std::uint16_t container, std::uint32_t id,
+                  std::initializer_list<Field> fields) {
   EXPECT_EQ(Build(fields).Add(db, store, container, id), 1) << store << "/" << id;
 }
+
+namespace {
 
 void SiteAndDefinitions(void* db) {
   Put(db, kSiteStore, kDefaultContainer, kVersionRecord,

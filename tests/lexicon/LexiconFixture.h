@@ -51,6 +51,9 @@ inline constexpr auto T = [](std::uint8_t d, std::uint16_t tag, const char* t) {
 };
 // The record the fields describe (the first one is the root).
 ArbRecord Build(std::initializer_list<Field> fields);
+// Stores that record as record `id` of (store, container); a refusal fails the test.
+void Put(void* db, std::uint32_t store, std::uint16_t container, std::uint32_t id,
+         std::initializer_list<Field> fields);
 }  // namespace fixture
 
 class LexiconFixture : public StoreTest {

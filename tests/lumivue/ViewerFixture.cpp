@@ -15,11 +15,6 @@ using namespace schema;
 
 namespace {
 
-void Put(void* db, std::uint32_t store, std::uint16_t container, std::uint32_t id,
-         std::initializer_list<Field> fields) {
-  ASSERT_EQ(Build(fields).Add(db, store, container, id), 1) << store << "/" << id;
-}
-
 void Definitions(void* db) {
   Put(db, kSiteStore, kDefaultContainer, kVersionRecord,
       {F(0, VERSION), T(1, DATA_VERSION, "1.3")});

@@ -53,6 +53,14 @@ inline constexpr ViewerMessage kNoHolonymLinks{0, "No Holo links available"};
 inline constexpr ViewerMessage kNoCauseLinks{0, "No Cause <=> links available"};
 inline constexpr ViewerMessage kNoSubeventLinks{0, "No Subevent < > links available"};
 
+// Equivalences between the two panes of a multilingual view.
+inline constexpr ViewerMessage kNoEquivalenceLinks{62015, "No Equivalence Link(s)"};
+inline constexpr ViewerMessage kOneUpNeedsParentLink{62016,
+                                                     "One-up One-down requires a parent link"};
+inline constexpr ViewerMessage kParentNotConcept{0, "Parent is not a Concept item."};
+inline constexpr ViewerMessage kParentHasNoEquivalents{0,
+                                                       "Parent has no equivalent synonyms to %s"};
+
 // View (word list) files.
 inline constexpr ViewerMessage kOpeningViewFile{62000, "Opening a view (word list) file ..."};
 inline constexpr ViewerMessage kDone{62002, "Done."};

@@ -64,6 +64,17 @@ class ViewerDatabase : public Polylex {
   // Shows the text of the exception being handled (ErrorText::OfCurrentException) and keeps it as
   // the last error. Call it only inside a catch block.
   void ShowCurrentError();
+  // Runs `operation` and shows whatever it throws (ShowCurrentError) instead of passing it on:
+  // each command of the viewer is one such operation, and the lines it built before the failure
+  // stay.
+  template <typename Operation>
+  void Guarded(Operation operation) {
+    try {
+      operation();
+    } catch (...) {
+      ShowCurrentError();
+    }
+  }
 
  private:
   void BuildLanguages();

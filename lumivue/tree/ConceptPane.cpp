@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <span>
 #include <utility>
 
 #include "ConceptLinks.h"
@@ -51,15 +52,6 @@ ConceptPane::ConceptPane(ViewerDatabase& database, PersonInterface& person)
   lines_.SetExpander(this);
 }
 
-template <typename Operation>
-void ConceptPane::Guarded(Operation operation) {
-  try {
-    operation();
-  } catch (...) {
-    database_.ShowCurrentError();
-  }
-}
-
 void ConceptPane::SetLanguage(std::string code) {
   if (code == language_) return;
   lines_.DeleteAll();
@@ -82,7 +74,7 @@ TreeItem* ConceptPane::LookUp(std::string_view word, TreeItem* parent, int mode)
   }
   if (parent != nullptr && !lines_.Contains(*parent)) return nullptr;
   TreeItem* result = nullptr;
-  Guarded([&] {
+  database_.Guarded([&] {
     const AutoExpandPause pause(lines_);
     const std::string form(word);
     const Owned<ConceptVariants> variants(entry->WordNet().GetConceptVariants(form.c_str()));
@@ -142,7 +134,7 @@ ConceptItem* ConceptPane::AddConceptLine(TreeItem* parent, Owned<Concept> meanin
 
 ConceptItem* ConceptPane::AddConceptById(std::int32_t recordId, Placement placement) {
   ConceptItem* line = nullptr;
-  Guarded([&] {
+  database_.Guarded([&] {
     Owned<Concept> meaning = ConceptById(recordId);
     if (!meaning) return;
     auto made = std::make_unique<ConceptItem>(std::move(meaning));
@@ -174,7 +166,7 @@ void ConceptPane::AttachIliLines(ConceptItem& line) {
 
 void ConceptPane::ExpandLine(TreeItem& line) {
   int handled = 0;
-  Guarded([&] { handled = lines_.Expand(line); });
+  database_.Guarded([&] { handled = lines_.Expand(line); });
   if (handled == 0) ShowLineStatus();
 }
 
@@ -315,11 +307,19 @@ void ConceptPane::Follow(int commandId) {
     person_.ShowMessage(message::kConceptNotSelected.text);
     return;
   }
-  Guarded([&] {
+  database_.Guarded([&] {
     const AutoExpandPause pause(lines_);
-    if (follower_.Follow(*line, *command) == 0) person_.ShowMessage(command->NothingFound().text);
+    if (follower_.Follow(*line, command->Relations()) == 0) {
+      person_.ShowMessage(command->NothingFound().text);
+    }
   });
   ShowLineStatus();
+}
+
+int ConceptPane::FollowRelation(ConceptItem& line, std::int16_t relation) {
+  if (line.GetConcept() == nullptr || !lines_.Contains(line)) return 0;
+  const AutoExpandPause pause(lines_);
+  return follower_.Follow(line, std::span<const std::int16_t>(&relation, 1));
 }
 
 void ConceptPane::TopHyperonym() {
@@ -328,7 +328,7 @@ void ConceptPane::TopHyperonym() {
     person_.ShowMessage(message::kConceptNotSelected.text);
     return;
   }
-  Guarded([&] {
+  database_.Guarded([&] {
     const AutoExpandPause pause(lines_);
     TreeItem* top = lines_.InsertChild(*line, RelationItem::TopHyperonym());
     if (top != nullptr) follower_.WalkToTop(*top, *line->GetConcept());
@@ -417,7 +417,7 @@ Owned<Concept> ConceptPane::ConceptById(std::int32_t recordId) const {
 }
 
 void ConceptPane::Refresh() {
-  Guarded([&] {
+  database_.Guarded([&] {
     for (TreeItem* line = lines_.First(); line != nullptr; line = line->Next()) {
       if (line->Kind() != LineKind::kConcept) continue;
       auto& conceptLine = static_cast<ConceptItem&>(*line);
@@ -433,7 +433,7 @@ void ConceptPane::Refresh() {
 
 void ConceptPane::CopyFrom(const ConceptPane& source) {
   SetLanguage(source.Language());
-  Guarded([&] {
+  database_.Guarded([&] {
     for (const TreeItem* line = source.Lines().First(); line != nullptr; line = line->Next()) {
       if (line->Level() != 0 || line->IsAttached()) continue;
       TreeItem* copy = nullptr;

@@ -85,6 +85,10 @@ class ConceptPane : public LineExpander {
   // selected concept line: "Literal is not selected !"; with no target at all the command's own
   // message. An unknown command number does nothing.
   void Follow(int commandId);
+  // The Follow step for one relation on `line` of this pane: a relation line with the targets of
+  // its links below it, when there are any. Returns the number of targets (0 for a line without
+  // concept or of another pane); says nothing. What the library throws passes through.
+  int FollowRelation(ConceptItem& line, std::int16_t relation);
   // Nests every hyperonym path of the selected concept under a new "Top hyperonym" line
   // (LinkFollower::WalkToTop, which asks now and then whether to break off).
   // Without a selected concept line: "Literal is not selected !".
@@ -148,9 +152,6 @@ class ConceptPane : public LineExpander {
   // part-of-speech lines where the relation asks for it, or, given a part-of-speech line below the
   // relation line, only the targets of that part of speech, under it.
   void FillTargets(RelationItem& line, Concept& source, TreeItem* partOfSpeechLine);
-  // Runs `operation`, showing what the library throws instead of passing it on.
-  template <typename Operation>
-  void Guarded(Operation operation);
 
   ViewerDatabase& database_;
   PersonInterface& person_;

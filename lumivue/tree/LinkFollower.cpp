@@ -10,7 +10,6 @@
 #include "shell/ViewerDatabase.h"
 #include "tree/ConceptItem.h"
 #include "tree/ConceptPane.h"
-#include "tree/FollowCommand.h"
 #include "tree/RelationItem.h"
 
 using lexicon::Owned;
@@ -24,9 +23,9 @@ Owned<Concept> LinkFollower::Target(ConceptLink& link) {
   return Owned<Concept>(link.GetTargetConcept());
 }
 
-int LinkFollower::Follow(ConceptItem& line, const FollowCommand& command) {
+int LinkFollower::Follow(ConceptItem& line, std::span<const std::int16_t> relations) {
   int targets = 0;
-  for (const std::int16_t relation : command.Relations()) {
+  for (const std::int16_t relation : relations) {
     const Owned<ConceptLinks> links(line.GetConcept()->GetConceptLinks(relation));
     if (!links) continue;
     TreeItem* relationLine = nullptr;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "Concept.h"
 #include "ConceptLink.h"
@@ -11,7 +12,6 @@
 
 class ConceptItem;
 class ConceptPane;
-class FollowCommand;
 class PersonInterface;
 class TreeItem;
 class ViewerDatabase;
@@ -30,10 +30,10 @@ class LinkFollower {
   // throws for a concept it cannot read passes through.
   static lexicon::Owned<Concept> Target(ConceptLink& link);
 
-  // For each relation of the command in turn that has links with targets: a relation line under
-  // `line` (named by the database, else "Relation <id>") with a concept line per target. Returns
-  // the number of targets; the caller says so when it is 0.
-  int Follow(ConceptItem& line, const FollowCommand& command);
+  // For each of `relations` in turn that has links with targets: a relation line under `line`
+  // (named by the database, else "Relation <id>") with a concept line per target. Returns the
+  // number of targets; the caller says so when it is 0.
+  int Follow(ConceptItem& line, std::span<const std::int16_t> relations);
   // Nests under `parent` every hyperonym path that starts at `meaning`, each hyperonym under the
   // concept it was reached from. Every kQuestionEvery links the person is asked whether to break
   // off: Yes ends the walk with the lines built so far, No goes on for as many links again.

@@ -1,0 +1,106 @@
+// The input bar's decisions: its language entries, the browse listing in both modes and which word
+// a Lookup looks up.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "LexicalSchema.h"
+#include "RecordingPerson.h"
+#include "ViewerFixture.h"
+#include "bars/InputBarState.h"
+#include "lexicon/LexiconFixture.h"
+#include "shell/ViewerDatabase.h"
+#include "tree/ConceptPane.h"
+
+using namespace fixture;
+using namespace schema;
+
+namespace {
+
+using Strings = std::vector<std::string>;
+using Mode = InputBarState::Mode;
+
+class InputBarStateTest : public ViewerFixture {
+ protected:
+  void Open() { ASSERT_EQ(database_.Open(path_), 1); }
+
+  RecordingPerson person_;
+  ViewerDatabase database_{person_};
+  ConceptPane pane_{database_, person_};
+  InputBarState bar_{database_, person_};
+};
+
+TEST_F(InputBarStateTest, LanguagesOutsideTheCodeTableAreRefused) {
+  // A third language whose code the viewer has no flag for (it reads the Dutch store).
+  Write([](void* db) {
+    Put(db, kSharedStore, kLanguages, 3,
+        {F(0, LANGUAGE), T(1, LANGUAGE_CODE, "XQ"), N(1, STORE_ID, 101), T(1, NAME, "Nowhere")});
+  });
+  Open();
+  const std::vector<InputBarState::LanguageItem> items = bar_.LanguageItems();
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(items[0].name, "English");
+  EXPECT_EQ(items[0].code, "EN");
+  EXPECT_EQ(items[0].code16, 'E' | 'N' << 8);
+  EXPECT_EQ(items[0].flag, 9);
+  EXPECT_EQ(items[1].code, "NL");
+  EXPECT_EQ(items[1].flag, 6);
+  EXPECT_EQ(person_.messages, (Strings{"Invalid Language Code"}));
+}
+
+TEST_F(InputBarStateTest, BrowseListsFormsOnlyInBrowseMode) {
+  Open();
+  EXPECT_EQ(bar_.GetMode(), Mode::kBrowse);
+  InputBarState::Browse browse = bar_.BrowseFor("do", "EN");
+  EXPECT_TRUE(browse.show);
+  EXPECT_TRUE(browse.filled);
+  EXPECT_EQ(browse.forms, (Strings{"dog", "domestic dog", "puppy"}));
+  // An unknown language shows the bar without touching its list.
+  browse = bar_.BrowseFor("do", "FR");
+  EXPECT_TRUE(browse.show);
+  EXPECT_FALSE(browse.filled);
+
+  EXPECT_FALSE(bar_.ToggleMode());
+  EXPECT_EQ(bar_.GetMode(), Mode::kQuery);
+  browse = bar_.BrowseFor("d?g", "EN");
+  EXPECT_TRUE(browse.show);
+  EXPECT_FALSE(browse.filled);
+  EXPECT_FALSE(bar_.BrowseFor("dog", "EN").show);
+  EXPECT_TRUE(bar_.ToggleMode());
+}
+
+TEST_F(InputBarStateTest, BrowseModeLooksUpTheFirstListedForm) {
+  Open();
+  InputBarState::Browse browse;
+  const TreeItem* word = bar_.LookUp(pane_, "do", "EN", browse);
+  ASSERT_NE(word, nullptr);
+  EXPECT_EQ(word->Text(), "dog");
+  EXPECT_EQ(browse.forms.front(), "dog");
+  EXPECT_EQ(pane_.Language(), "EN");
+  // Past the last form the list is empty and the typed text is looked up.
+  EXPECT_EQ(bar_.LookUp(pane_, "zebra", "EN", browse), nullptr);
+  EXPECT_TRUE(browse.forms.empty());
+  EXPECT_EQ(person_.messages, (Strings{"Word not found !"}));
+}
+
+TEST_F(InputBarStateTest, QueryModeListsPatternsAndLooksUpTheText) {
+  Open();
+  bar_.SetMode(Mode::kQuery);
+  InputBarState::Browse browse;
+  EXPECT_EQ(bar_.LookUp(pane_, "d*", "EN", browse), nullptr);
+  EXPECT_TRUE(browse.show);
+  EXPECT_EQ(browse.forms, (Strings{"dog", "domestic dog"}));
+  EXPECT_EQ(pane_.Lines().Count(), 0u);
+  EXPECT_TRUE(person_.messages.empty());
+
+  // The typed text itself, not the first form from it onward.
+  EXPECT_EQ(bar_.LookUp(pane_, "do", "EN", browse), nullptr);
+  EXPECT_EQ(person_.messages, (Strings{"Word not found !"}));
+  const TreeItem* word = bar_.LookUp(pane_, "  hond ", "NL", browse);
+  ASSERT_NE(word, nullptr);
+  EXPECT_EQ(word->Text(), "hond");
+  EXPECT_EQ(pane_.Language(), "NL");
+}
+
+}  // namespace

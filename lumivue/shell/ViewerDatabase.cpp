@@ -1,29 +1,16 @@
 #include "shell/ViewerDatabase.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "ArbCodes.h"
 #include "LanguageWordNets.h"
 #include "PLXException.h"
 #include "Relations.h"
 #include "shell/ErrorText.h"
+#include "shell/LanguageCode.h"
 #include "shell/MessageTexts.h"
 #include "shell/PersonInterface.h"
 #include "shell/WaitCursor.h"
 
 using lexicon::Owned;
-
-namespace {
-
-bool SameCode(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
-}  // namespace
 
 ViewerDatabase::ViewerDatabase(PersonInterface& person) : person_(person) {}
 
@@ -107,7 +94,7 @@ const LanguageEntry* ViewerDatabase::IliLanguage() const {
 const LanguageEntry* ViewerDatabase::FindLanguage(std::string_view code) const {
   if (code.empty()) return IliLanguage();
   for (const LanguageEntry& language : languages_) {
-    if (SameCode(language.Code(), code)) return &language;
+    if (SameLanguageCode(language.Code(), code)) return &language;
   }
   return nullptr;
 }

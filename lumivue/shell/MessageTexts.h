@@ -82,6 +82,7 @@ inline constexpr ViewerMessage kViewFileTooManyLanguages{
 
 // Concept export.
 inline constexpr ViewerMessage kExportListEmpty{62013, "Export list is empty !"};
+inline constexpr ViewerMessage kEditorNotStarted{62014, "Error starting notepad !"};
 // Written into the export file in place of a concept that cannot be exported.
 inline constexpr ViewerMessage kConceptNotExported{0, "# Could not export concept @%lu@\r\n\r\n"};
 

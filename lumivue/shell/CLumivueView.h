@@ -1,0 +1,69 @@
+// The monolingual view: one language tree (a ConceptPane shown by its TreeListBoxWidget) and the
+// commands that act on it. The multilingual view will derive from it with a second pane; the
+// commands already go through ActivePane() for that reason.
+#pragma once
+
+#include <memory>
+
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+
+#include "shell/CommandContext.h"
+#include "tree/ConceptPane.h"
+#include "tree/LineFinder.h"
+
+class CLumivueDoc;
+class PersonInterface;
+class QFont;
+class TreeListBoxWidget;
+class ViewerDatabase;
+
+class CLumivueView : public QWidget {
+  Q_OBJECT
+ public:
+  // `database` and `person` must outlive the view.
+  CLumivueView(std::shared_ptr<CLumivueDoc> document, ViewerDatabase& database,
+               PersonInterface& person, QWidget* parent = nullptr);
+  ~CLumivueView() override;
+
+  const std::shared_ptr<CLumivueDoc>& Document() const { return document_; }
+  ConceptPane& ActivePane() { return pane_; }
+  TreeListBoxWidget& ActiveTree() { return *tree_; }
+
+  // Looks up the word form in `text` in the pane's language; a pane that has none yet takes the
+  // database's first language. "Word not found !" when nothing is found; an empty text does
+  // nothing.
+  void LookUp(const QString& text);
+  // Runs a command of the view on the active pane: clearing, notes, the Follow commands, Top
+  // hyperonym, the look-up of the current variant and refresh. False for any other command.
+  bool Run(int commandId);
+  void AddNote(const QString& text);
+  // Opens the note dialog on the selected note and keeps what the person wrote.
+  void EditSelectedNote();
+  // Selects the next (or previous) line holding `text`; "Word not found !" when there is none.
+  void Find(const QString& text, LineFinder::Direction direction);
+  // The normal and bold fonts of the trees; the rows are measured again and redrawn.
+  void SetPaneFont(const QFont& font);
+  void SetDataTips(bool on);
+  // Fills this (new, empty) view with the lines of `source`, as a new window on its document.
+  void CopyFrom(CLumivueView& source);
+  // Adds what the view knows to the command context: its selected line.
+  void Describe(CommandContext& context);
+
+ signals:
+  // The lines or the selection changed: the commands' enabling may have.
+  void StateChanged();
+  // A right click on the tree asked for the context menu at `globalPos`.
+  void ContextMenuWanted(QPoint globalPos);
+
+ private:
+  // Redraws the tree after a command changed its lines and tells the frame.
+  void LinesChanged();
+
+  std::shared_ptr<CLumivueDoc> document_;
+  ViewerDatabase& database_;
+  PersonInterface& person_;
+  ConceptPane pane_;
+  TreeListBoxWidget* tree_;
+};

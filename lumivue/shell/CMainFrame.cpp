@@ -1,0 +1,395 @@
+#include "shell/CMainFrame.h"
+
+#include <memory>
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "shell/AboutBox.h"
+#include "shell/CLumivueChildFrm.h"
+#include "shell/CLumivueDoc.h"
+#include "shell/CLumivueView.h"
+#include "shell/CommandId.h"
+#include "shell/FindDialog.h"
+#include "shell/LookupBar.h"
+#include "shell/MenuLayout.h"
+#include "shell/MessageTexts.h"
+#include "shell/SettingsStore.h"
+#include "shell/WindowTiler.h"
+#include "tree/TreeListBoxWidget.h"
+
+namespace {
+
+// The least size of a new view window: room for the word field and a dozen rows.
+constexpr QSize kNewWindowSize(480, 360);
+
+QFont FontOf(const ViewerSettings& settings) {
+  return QFont(QString::fromStdString(settings.fontName), settings.FontPoints());
+}
+
+QRect RectOf(const WindowRect& rect) {
+  return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
+
+WindowRect WindowRectOf(const QRect& rect) {
+  return WindowRect{rect.left(), rect.top(), rect.left() + rect.width(),
+                    rect.top() + rect.height()};
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame()
+    : settings_(SettingsStore::Read()),
+      panes_(*statusBar()),
+      person_(*this, panes_),
+      database_(person_),
+      commands_(*this, *this),
+      printing_(*this),
+      mdi_(new QMdiArea(this)),
+      toolBar_(new QToolBar(QStringLiteral("Toolbar"), this)),
+      contextMenu_(new QMenu(this)),
+      paneFont_(FontOf(settings_)) {
+  setWindowTitle(QString::fromUtf8(message::kFrameCaption.text));
+  setCentralWidget(mdi_);
+  person_.SetFocusFinder(
+      [this](PersonInterface::FocusTarget target) { return FocusWidget(target); });
+  CreateCommands();
+  CreateBars();
+  restoreState(SettingsStore::ReadBarState());
+  setGeometry(RectOf(settings_.StartRectangle()));
+  connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { RefreshWindowState(); });
+  RefreshWindowState();
+}
+
+CMainFrame::~CMainFrame() {
+  // The views hold lines of the database: they go before it closes.
+  DestroyAllViews();
+}
+
+void CMainFrame::CreateCommands() {
+  for (const CommandSpec& spec : CommandTable::Specs()) {
+    connect(commands_.Action(spec.id), &QAction::triggered, this,
+            [this, id = spec.id] { Run(id); });
+  }
+  MenuLayout::BuildContextMenu(*contextMenu_, commands_);
+}
+
+void CMainFrame::CreateBars() {
+  toolBar_->setObjectName(QStringLiteral("toolBar"));
+  toolBar_->setIconSize(QSize(16, 15));
+  MenuLayout::BuildToolBar(*toolBar_, commands_);
+  addToolBar(Qt::TopToolBarArea, toolBar_);
+  // The filter and information bars dock here when they exist.
+}
+
+// Database
+
+bool CMainFrame::OpenDatabase(const QString& path) {
+  DestroyAllViews();
+  const bool open = database_.Open(path.toStdString()) == 1;
+  panes_.Show(PersonInterface::StatusPane::kFilter,
+              QString::fromUtf8(database_.Filter().StatusText().text));
+  UpdateCommands();
+  return open;
+}
+
+void CMainFrame::OpenStartupDatabase() {
+  if (!settings_.database.empty() && OpenDatabase(QString::fromStdString(settings_.database))) {
+    return;
+  }
+  AskAndOpenDatabase();
+}
+
+void CMainFrame::AskAndOpenDatabase() {
+  const QString path =
+      QFileDialog::getOpenFileName(this, QStringLiteral("Open Database"), QString(),
+                                   QStringLiteral("Polylex Databases (*.fdb);;All Files (*)"));
+  if (!path.isEmpty()) OpenDatabase(path);
+}
+
+// Views and their windows
+
+CLumivueView* CMainFrame::NewView(ViewKind kind) {
+  // The multilingual view comes with its own frame; until then only the monolingual one is made.
+  if (kind != ViewKind::kMonolingual || database_.HasDatabase() != 1) return nullptr;
+  auto document = std::make_shared<CLumivueDoc>(kind, ++untitledCount_);
+  auto* view = new CLumivueView(document, database_, person_);
+  CLumivueChildFrm* frame = AddFrame(view);
+  frame->InputBar().WordEdit().setFocus(Qt::OtherFocusReason);
+  return view;
+}
+
+CLumivueChildFrm* CMainFrame::AddFrame(CLumivueView* view) {
+  view->SetPaneFont(paneFont_);
+  view->SetDataTips(settings_.dataTips);
+  auto* frame = new CLumivueChildFrm(view);
+  mdi_->addSubWindow(frame);
+  frame->resize(kNewWindowSize.expandedTo(mdi_->viewport()->size() * 3 / 4));
+  connect(view, &CLumivueView::StateChanged, this, &CMainFrame::UpdateCommands);
+  connect(view, &CLumivueView::ContextMenuWanted, this,
+          [this, frame](QPoint globalPos) { ShowContextMenu(*frame, globalPos); });
+  // Queued: the window is still half destroyed when it says so.
+  connect(frame, &QObject::destroyed, this, &CMainFrame::RefreshWindowState, Qt::QueuedConnection);
+  frame->show();
+  mdi_->setActiveSubWindow(frame);
+  RefreshWindowState();
+  return frame;
+}
+
+void CMainFrame::DestroyAllViews() {
+  for (QMdiSubWindow* window : mdi_->subWindowList()) delete window;
+}
+
+CLumivueChildFrm* CMainFrame::ActiveFrame() const {
+  return qobject_cast<CLumivueChildFrm*>(mdi_->currentSubWindow());
+}
+
+CLumivueView* CMainFrame::ActiveView() const {
+  CLumivueChildFrm* frame = ActiveFrame();
+  return frame != nullptr ? &frame->View() : nullptr;
+}
+
+QList<CLumivueChildFrm*> CMainFrame::Frames() const {
+  QList<CLumivueChildFrm*> frames;
+  for (QMdiSubWindow* window : mdi_->subWindowList(QMdiArea::CreationOrder)) {
+    if (auto* frame = qobject_cast<CLumivueChildFrm*>(window)) frames.append(frame);
+  }
+  return frames;
+}
+
+void CMainFrame::RefreshWindowState() {
+  const QList<CLumivueChildFrm*> frames = Frames();
+  for (CLumivueChildFrm* frame : frames) {
+    const CLumivueDoc& document = *frame->View().Document();
+    int windows = 0;
+    int number = 0;
+    for (CLumivueChildFrm* other : frames) {
+      if (other->View().Document().get() != &document) continue;
+      ++windows;
+      if (other == frame) number = windows;
+    }
+    frame->setWindowTitle(document.WindowTitle(number, windows));
+  }
+  QString caption = QString::fromUtf8(message::kFrameCaption.text);
+  if (CLumivueChildFrm* frame = ActiveFrame()) caption += " - " + frame->windowTitle();
+  setWindowTitle(caption);
+
+  const bool withView = !frames.isEmpty();
+  if (withView != menusWithView_ || menuBar()->actions().isEmpty()) {
+    MenuLayout::BuildMenuBar(*menuBar(), commands_, withView);
+    menusWithView_ = withView;
+  }
+  if (CLumivueView* view = ActiveView()) {
+    view->ActivePane().ShowLineStatus();
+  } else if (frames.isEmpty()) {
+    panes_.Show(PersonInterface::StatusPane::kLines,
+                QString::fromStdString(FormatMessage(message::kLineStatus.text, 0, 0)));
+  }
+  UpdateCommands();
+}
+
+void CMainFrame::ShowContextMenu(CLumivueChildFrm& frame, QPoint globalPos) {
+  mdi_->setActiveSubWindow(&frame);
+  UpdateCommands();
+  contextMenu_->popup(globalPos);
+}
+
+QWidget* CMainFrame::FocusWidget(PersonInterface::FocusTarget target) const {
+  CLumivueChildFrm* frame = ActiveFrame();
+  if (frame == nullptr) return nullptr;
+  switch (target) {
+    case PersonInterface::FocusTarget::kLeftTree:
+      return &frame->View().ActiveTree();
+    case PersonInterface::FocusTarget::kLeftWordEdit:
+      return &frame->InputBar().WordEdit();
+    case PersonInterface::FocusTarget::kRightTree:
+    case PersonInterface::FocusTarget::kRightWordEdit:
+      break;
+  }
+  return nullptr;
+}
+
+// Commands
+
+void CMainFrame::Run(int commandId) {
+  switch (commandId) {
+    case command::kNew:
+    case command::kNewMonolingual:
+      NewView(ViewKind::kMonolingual);
+      break;
+    case command::kClose:
+      if (CLumivueChildFrm* frame = ActiveFrame()) frame->close();
+      break;
+    case command::kOpenDatabase:
+      AskAndOpenDatabase();
+      break;
+    case command::kExit:
+      close();
+      break;
+    case command::kToolBar:
+      toolBar_->setVisible(!toolBar_->isVisible());
+      break;
+    case command::kStatusBar:
+      statusBar()->setVisible(!statusBar()->isVisible());
+      break;
+    case command::kInputBar:
+    case command::kToggleInputBar:
+      ToggleInputBar();
+      break;
+    case command::kFont:
+      ChooseFont();
+      break;
+    case command::kDataTips:
+      SetDataTips(!settings_.dataTips);
+      break;
+    case command::kNewWindow:
+      NewWindow();
+      break;
+    case command::kCascade:
+      mdi_->cascadeSubWindows();
+      break;
+    case command::kTileHorizontally:
+    case command::kTileVertically:
+      Tile(commandId);
+      break;
+    case command::kArrangeIcons:
+      ArrangeIcons();
+      break;
+    case command::kPrint:
+      if (CLumivueView* view = ActiveView()) printing_.Print(view->ActiveTree());
+      break;
+    case command::kPrintPreview:
+      if (CLumivueView* view = ActiveView()) printing_.Preview(view->ActiveTree());
+      break;
+    case command::kPrintSetup:
+      printing_.Setup();
+      break;
+    case command::kAbout:
+      AboutBox(this).exec();
+      break;
+    case command::kFind:
+    case command::kFindNext:
+    case command::kFindPrevious:
+      Find(commandId);
+      break;
+    default:
+      if (CLumivueView* view = ActiveView()) view->Run(commandId);
+  }
+  UpdateCommands();
+}
+
+void CMainFrame::UpdateCommands() {
+  CommandContext context;
+  context.databaseOpen = database_.HasDatabase() == 1;
+  CLumivueChildFrm* frame = ActiveFrame();
+  if (frame != nullptr) frame->View().Describe(context);
+  commands_.Enable(context);
+  commands_.Action(command::kToolBar)->setChecked(!toolBar_->isHidden());
+  commands_.Action(command::kStatusBar)->setChecked(!statusBar()->isHidden());
+  commands_.Action(command::kDataTips)->setChecked(settings_.dataTips);
+  commands_.Action(command::kInputBar)
+      ->setChecked(frame != nullptr && !frame->InputBar().isHidden());
+}
+
+void CMainFrame::ToggleInputBar() {
+  CLumivueChildFrm* frame = ActiveFrame();
+  if (frame == nullptr) return;
+  frame->InputBar().setHidden(!frame->InputBar().isHidden());
+}
+
+void CMainFrame::NewWindow() {
+  CLumivueView* source = ActiveView();
+  if (source == nullptr) return;
+  auto* view = new CLumivueView(source->Document(), database_, person_);
+  AddFrame(view);
+  view->CopyFrom(*source);
+}
+
+void CMainFrame::ChooseFont() {
+  bool chosen = false;
+  const QFont font = QFontDialog::getFont(&chosen, paneFont_, this, QStringLiteral("Font"));
+  if (chosen) ApplyFont(font);
+}
+
+void CMainFrame::ApplyFont(const QFont& font) {
+  // Sizes are kept in tenths of a point and the trees use whole points, as they always have.
+  const double points = font.pointSizeF() > 0 ? font.pointSizeF() : paneFont_.pointSizeF();
+  settings_.fontSize = static_cast<std::int32_t>(points * 10 + 0.5);
+  settings_.fontName = font.family().toStdString();
+  paneFont_ = FontOf(settings_);
+  if (CLumivueView* view = ActiveView()) view->SetPaneFont(paneFont_);
+}
+
+void CMainFrame::SetDataTips(bool on) {
+  settings_.dataTips = on;
+  for (CLumivueChildFrm* frame : Frames()) frame->View().SetDataTips(on);
+  UpdateCommands();
+}
+
+void CMainFrame::Find(int commandId) {
+  CLumivueView* view = ActiveView();
+  if (view == nullptr) return;
+  auto direction = commandId == command::kFindPrevious ? LineFinder::Direction::kBackward
+                                                       : LineFinder::Direction::kForward;
+  if (commandId == command::kFind) {
+    const auto request = FindDialog::Ask(searchText_, this);
+    if (!request) return;
+    searchText_ = request->text;
+    direction = request->direction;
+  }
+  view->Find(searchText_, direction);
+}
+
+void CMainFrame::Tile(int commandId) {
+  const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::StackingOrder);
+  std::vector<QMdiSubWindow*> shown;
+  for (QMdiSubWindow* window : windows) {
+    if (!window->isMinimized()) shown.push_back(window);
+  }
+  const auto places = WindowTiler::Tile(mdi_->viewport()->rect(), static_cast<int>(shown.size()),
+                                        commandId == command::kTileHorizontally
+                                            ? WindowTiler::Direction::kHorizontally
+                                            : WindowTiler::Direction::kVertically);
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    shown[i]->showNormal();
+    shown[i]->setGeometry(places[i]);
+  }
+}
+
+void CMainFrame::ArrangeIcons() {
+  std::vector<QMdiSubWindow*> minimized;
+  for (QMdiSubWindow* window : mdi_->subWindowList(QMdiArea::CreationOrder)) {
+    if (window->isMinimized()) minimized.push_back(window);
+  }
+  if (minimized.empty()) return;
+  const auto places = WindowTiler::LineUp(
+      mdi_->viewport()->rect(), static_cast<int>(minimized.size()), minimized.front()->size());
+  for (std::size_t i = 0; i < minimized.size(); ++i) minimized[i]->move(places[i].topLeft());
+}
+
+// Showing and closing
+
+void CMainFrame::ShowAsSettingsSay() {
+  if (settings_.maximized) {
+    showMaximized();
+  } else {
+    show();
+  }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  settings_.database = database_.Path();
+  settings_.RecordWindow(isMaximized(), isMinimized(), WindowRectOf(geometry()));
+  SettingsStore::WriteBarState(saveState());
+  SettingsStore::Write(settings_);
+  DestroyAllViews();
+  database_.Close();
+  event->accept();
+}

@@ -1,0 +1,103 @@
+// The main window: the view windows in an MDI area, the menus, tool bar and accelerators built
+// from the command table, the status bar's three panes, the open database, the trees' font and the
+// DataTips setting. It reads the settings when it is made and writes them when it closes.
+#pragma once
+
+#include <QFont>
+#include <QList>
+#include <QMainWindow>
+#include <QString>
+
+#include "shell/CommandTable.h"
+#include "shell/StatusPanes.h"
+#include "shell/ViewKind.h"
+#include "shell/ViewPrinting.h"
+#include "shell/ViewerDatabase.h"
+#include "shell/ViewerSettings.h"
+#include "shell/WindowPerson.h"
+
+class CLumivueChildFrm;
+class CLumivueView;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+ public:
+  // Builds the window and its bars and reads the settings; the window is not shown yet.
+  CMainFrame();
+  ~CMainFrame() override;
+
+  ViewerDatabase& Database() { return database_; }
+  const CommandTable& Commands() const { return commands_; }
+  const StatusPanes& Panes() const { return panes_; }
+  const ViewerSettings& Settings() const { return settings_; }
+  const QFont& PaneFont() const { return paneFont_; }
+  QMenu& ContextMenu() const { return *contextMenu_; }
+
+  // Closes every view window, then opens `path`; true when the database is open.
+  bool OpenDatabase(const QString& path);
+  // The database of the last run, when there is one and it opens; otherwise the Open Database
+  // dialog (Cancel leaves the viewer without a database).
+  void OpenStartupDatabase();
+  // Asks for a database file; on OK opens it as OpenDatabase does.
+  void AskAndOpenDatabase();
+
+  // A new view of that kind with its window; null when the kind cannot be made here. The word
+  // field of the new window gets the keyboard focus.
+  CLumivueView* NewView(ViewKind kind);
+  // The view of the current window; null while there is none.
+  CLumivueView* ActiveView() const;
+  CLumivueChildFrm* ActiveFrame() const;
+  // In the order they were made.
+  QList<CLumivueChildFrm*> Frames() const;
+
+  // Runs a command of the table: the frame's own, else the active view's.
+  void Run(int commandId);
+  // Enables and checks every command for the present state.
+  void UpdateCommands();
+  // Gives every tree of the active view `font` (normal, and bold where a tree draws bold) and
+  // keeps it for new views and for the settings.
+  void ApplyFont(const QFont& font);
+  void SetDataTips(bool on);
+
+  // Maximized when the settings say so, else at the stored (or default) place.
+  void ShowAsSettingsSay();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateCommands();
+  void CreateBars();
+  CLumivueChildFrm* AddFrame(CLumivueView* view);
+  void DestroyAllViews();
+  // The caption, the windows' titles, the menus (short without a view), the line pane and the
+  // commands, after a window came, went or became active.
+  void RefreshWindowState();
+  void ShowContextMenu(CLumivueChildFrm& frame, QPoint globalPos);
+  void NewWindow();
+  void ChooseFont();
+  void Find(int commandId);
+  void Tile(int commandId);
+  void ArrangeIcons();
+  void ToggleInputBar();
+  QWidget* FocusWidget(PersonInterface::FocusTarget target) const;
+
+  ViewerSettings settings_;
+  StatusPanes panes_;
+  WindowPerson person_;
+  ViewerDatabase database_;
+  CommandTable commands_;
+  ViewPrinting printing_;
+  QMdiArea* mdi_;
+  QToolBar* toolBar_;
+  QMenu* contextMenu_;
+  QFont paneFont_;
+  QString searchText_;
+  int untitledCount_ = 0;
+  // Whether the menu bar holds the menus of an open view.
+  bool menusWithView_ = false;
+};

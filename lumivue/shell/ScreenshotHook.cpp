@@ -1,0 +1,53 @@
+#include "shell/ScreenshotHook.h"
+
+#include <cstdio>
+
+#include <QApplication>
+#include <QPixmap>
+#include <QTimer>
+
+#include "shell/CLumivueChildFrm.h"
+#include "shell/CLumivueView.h"
+#include "shell/CMainFrame.h"
+#include "shell/LookupBar.h"
+#include "tree/TreeListBoxWidget.h"
+
+namespace {
+
+// Time for the window manager of the virtual display to map and lay out the window.
+constexpr int kSettleMilliseconds = 800;
+constexpr QSize kPictureSize(1024, 720);
+
+void LookUpAndExpand(CMainFrame& frame, const QString& word) {
+  CLumivueChildFrm* window = frame.ActiveFrame();
+  if (window == nullptr) return;
+  window->showMaximized();
+  window->InputBar().LookUp(word);
+  CLumivueView* view = &window->View();
+  ConceptPane& pane = view->ActivePane();
+  for (std::size_t row = 0; row < pane.Lines().VisibleCount(); ++row) {
+    TreeItem* line = pane.Lines().VisibleLine(row);
+    if (line->Kind() != LineKind::kConcept) continue;
+    pane.Select(line);
+    pane.ExpandLine(*line);
+    break;
+  }
+  view->ActiveTree().LinesChanged();
+}
+
+}  // namespace
+
+void ScreenshotHook::Arm(CMainFrame& frame) {
+  const QString path = qEnvironmentVariable("LUMIVUE_SCREENSHOT");
+  if (path.isEmpty()) return;
+  const QString word = qEnvironmentVariable("LUMIVUE_SCREENSHOT_WORD");
+  QTimer::singleShot(0, &frame, [&frame, word] {
+    frame.resize(kPictureSize);
+    if (!word.isEmpty()) LookUpAndExpand(frame, word);
+  });
+  QTimer::singleShot(kSettleMilliseconds, &frame, [&frame, path] {
+    const bool saved = frame.grab().save(path, "PNG");
+    if (!saved) std::fprintf(stderr, "lumivue: cannot save the picture to %s\n", qPrintable(path));
+    QApplication::exit(saved ? 0 : 1);
+  });
+}

@@ -1,0 +1,17 @@
+// A picture of the main window for the smoke run (scripts/screenshot.sh), driven by two
+// environment variables:
+//   LUMIVUE_SCREENSHOT=<file.png>   save a picture of the main window there, then quit;
+//   LUMIVUE_SCREENSHOT_WORD=<word>  first maximize the active view's window, look the word up
+//                                    through its word field and expand its first meaning.
+// The window is given 1024 by 720 pixels first, so that the picture is the same on every display.
+// Without LUMIVUE_SCREENSHOT nothing happens.
+#pragma once
+
+class CMainFrame;
+
+class ScreenshotHook {
+ public:
+  // Schedules the look-up and the picture once the event loop runs; the program quits with
+  // status 0 when the picture was saved, else 1.
+  static void Arm(CMainFrame& frame);
+};

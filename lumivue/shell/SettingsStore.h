@@ -1,0 +1,26 @@
+// Reads and writes the viewer's settings (ViewerSettings) and the main window's bar layout in the
+// program's QSettings store, group "Viewer" of organisation "Quorvane", application "Polylex".
+// A value that is missing or of the wrong type keeps its default.
+#pragma once
+
+#include <QByteArray>
+
+#include "shell/ViewerSettings.h"
+
+class QSettings;
+
+class SettingsStore {
+ public:
+  // The value name of the bar layout (QMainWindow::saveState).
+  static constexpr const char* kBarStateName = "Bar State";
+
+  // The program's store for the current user.
+  static ViewerSettings Read();
+  static void Write(const ViewerSettings& settings);
+  static QByteArray ReadBarState();
+  static void WriteBarState(const QByteArray& state);
+
+  // The same on a given store (tests use a store of their own).
+  static ViewerSettings Read(QSettings& store);
+  static void Write(QSettings& store, const ViewerSettings& settings);
+};

@@ -1,0 +1,332 @@
+// The command table and the main frame's commands: enabling with and without database and view,
+// keys, the window commands, Open Database replacing the views, DataTips and the font.
+#include <set>
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QtTest>
+
+#include "ShellSupport.h"
+#include "shell/CLumivueApp.h"
+#include "shell/CLumivueChildFrm.h"
+#include "shell/CLumivueView.h"
+#include "shell/CMainFrame.h"
+#include "shell/CommandId.h"
+#include "shell/LookupBar.h"
+#include "shell/StatusPanes.h"
+#include "shell/WindowPerson.h"
+#include "shell/WindowTiler.h"
+#include "tree/FollowCommand.h"
+#include "tree/TreeListBoxWidget.h"
+
+class ShellCommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+
+  void everyKeyRunsOneCommandOnly();
+  void withoutDatabaseOnlyFrameCommandsRun();
+  void aViewBringsItsMenusAndCommands();
+  void closingTheLastViewResetsTheLinePane();
+  void openDatabaseReplacesTheViews();
+  void failedOpenLeavesNoDatabaseAndKeepsThePath();
+  void newWindowSharesTheDocumentAndCopiesLines();
+  void dataTipsFollowTheSettingInEveryView();
+  void fontChangeRemeasuresTheActiveView();
+  void inputBarToggles();
+  void tilingSharesTheArea();
+  void aboutBoxNamesVersion();
+  void personAsksSetsPanesAndNestsTheWaitCursor();
+
+ private:
+  CMainFrame& Start(const QString& commandLine);
+  bool Enabled(int id) { return app_->MainFrame()->Commands().Action(id)->isEnabled(); }
+
+  std::unique_ptr<TestSettings> settings_;
+  std::unique_ptr<ModalScript> modals_;
+  std::unique_ptr<CLumivueApp> app_;
+  QString wordNet_;
+};
+
+void ShellCommandsTest::init() {
+  wordNet_ = TestWordNet();
+  if (wordNet_.isEmpty()) QSKIP("the test WordNet database was not built");
+  settings_ = std::make_unique<TestSettings>();
+  modals_ = std::make_unique<ModalScript>();
+}
+
+void ShellCommandsTest::cleanup() {
+  app_.reset();
+  modals_.reset();
+  settings_.reset();
+}
+
+CMainFrame& ShellCommandsTest::Start(const QString& commandLine) {
+  app_ = std::make_unique<CLumivueApp>(commandLine);
+  app_->InitInstance();
+  return *app_->MainFrame();
+}
+
+void ShellCommandsTest::everyKeyRunsOneCommandOnly() {
+  // Two actions of one window with the same keys would make Qt run neither.
+  CMainFrame& frame = Start("-F " + wordNet_);
+  std::set<QString> keys;
+  for (QAction* action : frame.actions()) {
+    for (const QKeySequence& key : action->shortcuts()) {
+      QVERIFY2(keys.insert(key.toString()).second, qPrintable(key.toString()));
+    }
+  }
+  QVERIFY(keys.count(QStringLiteral("Ctrl+N")) == 1);
+  QVERIFY(keys.count(QStringLiteral("Del")) == 1);
+}
+
+void ShellCommandsTest::withoutDatabaseOnlyFrameCommandsRun() {
+  CMainFrame& frame = Start(QStringLiteral("-L"));
+  for (const int id : {command::kNew, command::kNewMonolingual, command::kClose,
+                       command::kClearTree, command::kFind, command::kTopHyperonym}) {
+    QVERIFY2(!Enabled(id), qPrintable(QString::number(id)));
+  }
+  for (const int id : {command::kOpenDatabase, command::kExit, command::kFont, command::kDataTips,
+                       command::kAbout, command::kToolBar, command::kStatusBar}) {
+    QVERIFY2(Enabled(id), qPrintable(QString::number(id)));
+  }
+  // A key of a disabled command makes nothing.
+  frame.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&frame));
+  QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
+  QVERIFY(frame.Frames().isEmpty());
+}
+
+void ShellCommandsTest::aViewBringsItsMenusAndCommands() {
+  CMainFrame& frame = Start("-F " + wordNet_);
+  QVERIFY(Enabled(command::kNewMonolingual));
+  QVERIFY(!Enabled(command::kClose));
+  QVERIFY(!Enabled(command::kNewMultilingual));
+
+  frame.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&frame));
+  QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
+  QCOMPARE(frame.Frames().size(), 1);
+  QCOMPARE(frame.menuBar()->actions().size(), 6);
+  for (const int id :
+       {command::kClose, command::kClearTree, command::kClearSubtree, command::kAddNote,
+        command::kFind, command::kNewWindow, command::kCascade, command::kDropClearTree}) {
+    QVERIFY2(Enabled(id), qPrintable(QString::number(id)));
+  }
+  // Nothing selected in an empty tree: nothing to follow.
+  QVERIFY(!Enabled(FollowCommand::kHyperonym));
+  QVERIFY(!Enabled(command::kDropClearSubtree));
+  // Commands of windows still to come stay off even with a view.
+  for (const int id : {command::kSaveView, command::kEquivalenceLink, command::kExportConcept,
+                       command::kFilterBar}) {
+    QVERIFY2(!Enabled(id), qPrintable(QString::number(id)));
+  }
+  // The word field has the focus after New.
+  QCOMPARE(frame.focusWidget(), &frame.ActiveFrame()->InputBar().WordEdit());
+
+  frame.Run(command::kClose);
+  QTRY_VERIFY(frame.Frames().isEmpty());
+  QTRY_COMPARE(frame.menuBar()->actions().size(), 4);
+  QVERIFY(!Enabled(command::kClose));
+}
+
+void ShellCommandsTest::closingTheLastViewResetsTheLinePane() {
+  CMainFrame& frame = Start("-F " + wordNet_ + " -L");
+  frame.ActiveView()->LookUp(QStringLiteral("dog"));
+  QVERIFY(frame.Panes().Text(PersonInterface::StatusPane::kLines) != "Ln 0 LnCnt 0");
+  frame.ActiveFrame()->close();
+  QTRY_COMPARE(frame.Panes().Text(PersonInterface::StatusPane::kLines),
+               QStringLiteral("Ln 0 LnCnt 0"));
+  QCOMPARE(frame.windowTitle(), QStringLiteral("Lumivue v1.3.1"));
+}
+
+void ShellCommandsTest::openDatabaseReplacesTheViews() {
+  CMainFrame& frame = Start("-F " + wordNet_ + " -L -L");
+  frame.ActiveView()->LookUp(QStringLiteral("dog"));
+  QCOMPARE(frame.Frames().size(), 2);
+  modals_->Then([this](QWidget& dialog) {
+    auto& files = static_cast<QFileDialog&>(dialog);
+    files.selectFile(wordNet_);
+    static_cast<QDialog&>(files).accept();
+  });
+  frame.Run(command::kOpenDatabase);
+  QCOMPARE(modals_->dialogs, QStringList{QStringLiteral("Open Database")});
+  // No question about saving: the views are gone and the database is open again.
+  QVERIFY(modals_->messages.isEmpty());
+  QVERIFY(frame.Frames().isEmpty());
+  QCOMPARE(frame.Database().HasDatabase(), 1);
+  QCOMPARE(frame.Panes().Text(PersonInterface::StatusPane::kLines), QStringLiteral("Ln 0 LnCnt 0"));
+  QVERIFY(Enabled(command::kNewMonolingual));
+  // New views are numbered on.
+  frame.Run(command::kNew);
+  QCOMPARE(frame.ActiveFrame()->windowTitle(), QStringLiteral("Monolingual View 3"));
+}
+
+void ShellCommandsTest::failedOpenLeavesNoDatabaseAndKeepsThePath() {
+  CMainFrame& frame = Start("-F " + wordNet_ + " -L");
+  QVERIFY(!frame.OpenDatabase(QStringLiteral("/nonexistent/other.fdb")));
+  QCOMPARE(modals_->messages,
+           QStringList{QStringLiteral("Error opening Polylex database [/nonexistent/other.fdb]")});
+  QVERIFY(frame.Frames().isEmpty());
+  QCOMPARE(frame.Database().HasDatabase(), 0);
+  QCOMPARE(frame.Database().Path(), std::string("/nonexistent/other.fdb"));
+  QVERIFY(!Enabled(command::kNew));
+}
+
+void ShellCommandsTest::newWindowSharesTheDocumentAndCopiesLines() {
+  CMainFrame& frame = Start("-F " + wordNet_ + " -L");
+  CLumivueView& first = *frame.ActiveView();
+  first.LookUp(QStringLiteral("dog"));
+  frame.Run(command::kNewWindow);
+  const QList<CLumivueChildFrm*> frames = frame.Frames();
+  QCOMPARE(frames.size(), 2);
+  QCOMPARE(frames[0]->windowTitle(), QStringLiteral("Monolingual View 1:1"));
+  QCOMPARE(frames[1]->windowTitle(), QStringLiteral("Monolingual View 1:2"));
+  CLumivueView& second = frames[1]->View();
+  QCOMPARE(second.Document(), first.Document());
+  QCOMPARE(second.ActivePane().Language(), first.ActivePane().Language());
+  // The copy holds the top-level lines, each filled one level again: dog with Noun and Verb.
+  const TreeListBox& copied = second.ActivePane().Lines();
+  QCOMPARE(copied.VisibleCount(), std::size_t{3});
+  QCOMPARE(copied.VisibleLine(0)->Text(), std::string("dog"));
+  QCOMPARE(copied.VisibleLine(1)->Text(), std::string("Noun"));
+  // Back to one window: the title loses its number.
+  frames[1]->close();
+  QTRY_COMPARE(frames[0]->windowTitle(), QStringLiteral("Monolingual View 1"));
+}
+
+void ShellCommandsTest::dataTipsFollowTheSettingInEveryView() {
+  CMainFrame& frame = Start("-F " + wordNet_ + " -L -L");
+  QAction* tips = frame.Commands().Action(command::kDataTips);
+  QVERIFY(tips->isChecked());
+  tips->trigger();
+  QVERIFY(!tips->isChecked());
+  for (CLumivueChildFrm* child : frame.Frames()) QVERIFY(!child->View().ActiveTree().DataTips());
+  frame.Run(command::kNewMonolingual);
+  QVERIFY(!frame.ActiveView()->ActiveTree().DataTips());
+  tips->trigger();
+  QVERIFY(tips->isChecked());
+  for (CLumivueChildFrm* child : frame.Frames()) QVERIFY(child->View().ActiveTree().DataTips());
+}
+
+void ShellCommandsTest::fontChangeRemeasuresTheActiveView() {
+  CMainFrame& frame = Start("-F " + wordNet_ + " -L");
+  CLumivueView& view = *frame.ActiveView();
+  view.LookUp(QStringLiteral("dog"));
+  const int before = view.ActiveTree().LineHeight();
+  frame.ApplyFont(QFont(QStringLiteral("DejaVu Sans"), 24));
+  QVERIFY2(view.ActiveTree().LineHeight() > before,
+           qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(view.ActiveTree().LineHeight())));
+  QCOMPARE(frame.Settings().fontSize, 240);
+  // Whole points: 9.5 points is kept as 95 and drawn at 9.
+  QFont nine(QStringLiteral("DejaVu Sans"));
+  nine.setPointSizeF(9.5);
+  frame.ApplyFont(nine);
+  QCOMPARE(frame.Settings().fontSize, 95);
+  QCOMPARE(frame.PaneFont().pointSize(), 9);
+  // A new view starts with the frame's font.
+  frame.Run(command::kNewMonolingual);
+  QCOMPARE(frame.ActiveView()->ActiveTree().font().pointSize(), 9);
+}
+
+void ShellCommandsTest::inputBarToggles() {
+  CMainFrame& frame = Start("-F " + wordNet_ + " -L");
+  frame.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&frame));
+  LookupBar& bar = frame.ActiveFrame()->InputBar();
+  QVERIFY(frame.Commands().Action(command::kInputBar)->isChecked());
+  frame.Run(command::kToggleInputBar);
+  QVERIFY(bar.isHidden());
+  QVERIFY(!frame.Commands().Action(command::kInputBar)->isChecked());
+  frame.Commands().Action(command::kInputBar)->trigger();
+  QVERIFY(!bar.isHidden());
+}
+
+void ShellCommandsTest::tilingSharesTheArea() {
+  const auto stacked =
+      WindowTiler::Tile(QRect(0, 0, 300, 100), 3, WindowTiler::Direction::kHorizontally);
+  QCOMPARE(stacked.size(), std::size_t{3});
+  QCOMPARE(stacked[0], QRect(0, 0, 300, 33));
+  QCOMPARE(stacked[2], QRect(0, 66, 300, 34));
+  const auto sideBySide =
+      WindowTiler::Tile(QRect(10, 0, 300, 100), 2, WindowTiler::Direction::kVertically);
+  QCOMPARE(sideBySide[1], QRect(160, 0, 150, 100));
+  QVERIFY(WindowTiler::Tile(QRect(0, 0, 300, 100), 0, WindowTiler::Direction::kVertically).empty());
+  const auto icons = WindowTiler::LineUp(QRect(0, 0, 250, 200), 3, QSize(100, 30));
+  QCOMPARE(icons[0], QRect(0, 170, 100, 30));
+  QCOMPARE(icons[1], QRect(100, 170, 100, 30));
+  QCOMPARE(icons[2], QRect(0, 140, 100, 30));
+
+  CMainFrame& frame = Start("-F " + wordNet_ + " -L -L");
+  frame.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&frame));
+  frame.Run(command::kTileVertically);
+  const QList<CLumivueChildFrm*> frames = frame.Frames();
+  QCOMPARE(frames[0]->geometry().top(), frames[1]->geometry().top());
+  QVERIFY(frames[0]->geometry().left() != frames[1]->geometry().left());
+}
+
+void ShellCommandsTest::aboutBoxNamesVersion() {
+  CMainFrame& frame = Start("-F " + wordNet_);
+  QString shown;
+  modals_->Then([&shown](QWidget& dialog) {
+    for (QLabel* label : dialog.findChildren<QLabel*>()) shown += label->text() + '\n';
+    static_cast<QDialog&>(dialog).accept();
+  });
+  frame.Run(command::kAbout);
+  QCOMPARE(modals_->dialogs, QStringList{QStringLiteral("About Lumivue")});
+  QVERIFY(shown.contains(QStringLiteral("Lumivue")));
+  QVERIFY(shown.contains(QStringLiteral("1.3.1")));
+}
+
+Qt::CursorShape OverrideShape() {
+  const QCursor* cursor = QApplication::overrideCursor();
+  return cursor != nullptr ? cursor->shape() : Qt::BitmapCursor;
+}
+
+void ShellCommandsTest::personAsksSetsPanesAndNestsTheWaitCursor() {
+  QMainWindow window;
+  StatusPanes panes(*window.statusBar());
+  WindowPerson person(window, panes);
+
+  person.ShowStatus(PersonInterface::StatusPane::kLines, "Ln 2 LnCnt 5");
+  person.ShowStatus(PersonInterface::StatusPane::kFilter, "Filter On");
+  QCOMPARE(panes.Text(PersonInterface::StatusPane::kLines), QStringLiteral("Ln 2 LnCnt 5"));
+  QCOMPARE(panes.Text(PersonInterface::StatusPane::kFilter), QStringLiteral("Filter On"));
+  QCOMPARE(panes.Text(PersonInterface::StatusPane::kMessage), QStringLiteral("Ready"));
+
+  modals_->AnswerYes(true);
+  QVERIFY(person.AskYesNo("Go on?"));
+  modals_->AnswerYes(false);
+  QVERIFY(!person.AskYesNo("Again?"));
+  person.ShowMessage("Word not found !");
+  QCOMPARE(modals_->messages, (QStringList{"Go on?", "Again?", "Word not found !"}));
+
+  person.BeginWait();
+  person.BeginWait();
+  person.EndWait();
+  QCOMPARE(OverrideShape(), Qt::WaitCursor);
+  person.EndWait();
+  QVERIFY(QApplication::overrideCursor() == nullptr);
+  // An end without a beginning leaves alone a cursor someone else set.
+  QApplication::setOverrideCursor(Qt::CrossCursor);
+  person.EndWait();
+  QCOMPARE(OverrideShape(), Qt::CrossCursor);
+  QApplication::restoreOverrideCursor();
+  // A wait still open when the person goes ends with it.
+  {
+    WindowPerson leaving(window, panes);
+    leaving.BeginWait();
+  }
+  QVERIFY(QApplication::overrideCursor() == nullptr);
+}
+
+QTEST_MAIN(ShellCommandsTest)
+#include "ShellCommands_test.moc"

@@ -1,0 +1,47 @@
+#include "ShellSupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "shell/ViewerSettings.h"
+
+ModalScript::ModalScript() {
+  connect(&timer_, &QTimer::timeout, this, &ModalScript::Answer);
+  timer_.start(5);
+}
+
+void ModalScript::Answer() {
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal == nullptr) return;
+  if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+    messages.append(box->text());
+    QAbstractButton* answer = box->button(answerYes_ ? QMessageBox::Yes : QMessageBox::No);
+    if (answer == nullptr) answer = box->button(QMessageBox::Ok);
+    if (answer != nullptr) answer->click();
+    return;
+  }
+  dialogs.append(modal->windowTitle());
+  if (steps_.empty()) {
+    modal->close();
+    return;
+  }
+  const Step step = std::move(steps_.front());
+  steps_.pop_front();
+  step(*modal);
+}
+
+TestSettings::TestSettings() {
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
+}
+
+QSettings TestSettings::Store() const {
+  return QSettings(QString::fromUtf8(ViewerSettings::kOrganisation),
+                   QString::fromUtf8(ViewerSettings::kApplication));
+}
+
+QString TestWordNet() {
+  const QString path = QStringLiteral(TEST_WORDNET_DB);
+  return QFileInfo::exists(path) ? path : QString();
+}

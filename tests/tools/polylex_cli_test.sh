@@ -61,6 +61,30 @@ if [ -f "$wordnet" ]; then
     "$polylex" export-lmf "$wordnet" EN "$work/wordnet-en.xml"
   expect 0 '117659 synsets, 206941 senses, 378207 links; languages: EN$' -- \
     "$polylex" build "$work/wordnet-lmf.fdb" --lmf "$work/wordnet-en.xml"
+  # The viewer's tree for dog, reviewed against WordNet 3.0's data files: seven noun senses and
+  # one verb sense, each with its gloss on an ILI line.
+  "$polylex" tree "$wordnet" EN dog > "$work/tree-dog.txt"
+  diff -u "$expected/tree-dog.txt" "$work/tree-dog.txt" ||
+    { echo "FAILED: tree dog differs from the reviewed text"; failures=$((failures + 1)); }
+  # Each --expand counts the rows the one before it left: row 4 is dog 1's first relation line.
+  expect 0 '^  5         concept  canine :2 \| canid :1$' -- \
+    "$polylex" tree "$wordnet" EN dog --expand 2 --expand 4
+  expect 0 '^ 29                                 concept  entity :1$' -- \
+    "$polylex" tree "$wordnet" EN dog --top 2
+  expect 1 '^polylex: --expand 19: no such row \(the tree shows rows 0 to 18\)$' -- \
+    "$polylex" tree "$wordnet" EN dog --expand 19
+  expect 1 '^polylex: --top 1: row 1 is not a concept line$' -- "$polylex" tree "$wordnet" EN dog --top 1
+  expect 1 'EN has no word "dgo"' -- "$polylex" tree "$wordnet" en dgo
+  # A saved view reopened: the letters expand the same rows again; what cannot be rebuilt stays.
+  printf '#WindowType:Lumivue\n#Language:EN\nL|dog|OOOC\n//a note\nC|999999999|\nstray text\n' \
+    > "$work/dog.wl"
+  expect 0 '^== pane 1 of 1: EN \(English\), 23 rows ==$' -- "$polylex" view "$wordnet" "$work/dog.wl"
+  expect 0 '^  7       relation  has mero part$' -- "$polylex" view "$wordnet" "$work/dog.wl"
+  expect 0 '^ 22 note  C\|999999999\|$' -- "$polylex" view "$wordnet" "$work/dog.wl"
+  expect 0 'line 6; stray text; .* \[answered No' -- "$polylex" view "$wordnet" "$work/dog.wl"
+  printf '#WindowType:TwinBar\n#Language:EN\nL|dog|\n#Language:NL\n' > "$work/twin.wl"
+  expect 0 '^== pane 2 of 2: NL \(Dutch\), 0 rows ==$' -- "$polylex" view "$wordnet" "$work/twin.wl"
+  expect 1 'must start with its window type' -- "$polylex" view "$wordnet" "$work/notes.txt"
   if [ -f "$omw/nld/wn-data-nld.tab" ] && [ -f "$omw/fra/wn-data-fra.tab" ]; then
     "$polylex" lookup "$wordnet" EN dog --relations --top --ili > "$work/lookup-dog.txt"
     diff -u "$expected/lookup-dog.txt" "$work/lookup-dog.txt" ||

@@ -35,6 +35,26 @@ int RunLookup(const std::string& path, const std::string& code, const std::strin
 // matching it when it holds "?" or "*".
 int RunBrowse(const std::string& path, const std::string& code, const std::string& prefix,
               std::size_t count);
+// One step of the tree command on the rows shown at the time it runs (PaneText numbers them).
+struct TreeStep {
+  enum class Action {
+    kExpand,        // expand the row as a double click does
+    kTopHyperonym,  // the Top hyperonym walk on the row, a concept line
+  };
+  Action action;
+  long row;
+};
+// The concept tree the viewer builds for `word` in language `code` (a monolingual view's pane),
+// after `steps` in order, printed as PaneText does. The viewer's messages go to standard error and
+// its status texts too with `status`. A row that is not shown, or --top on a row that is no concept
+// line, stops the command with status 1 before anything is printed; so does a word with no meaning.
+// A library failure shown on the way prints the rows built and gives status 1.
+int RunTree(const std::string& path, const std::string& code, const std::string& word,
+            const std::vector<TreeStep>& steps, bool status);
+// The view (word list) file `file` opened as the viewer opens it, each pane printed after a header
+// line with its language. Status 1 when the file is not a view file, when the reader stopped
+// (the rows built before still print) or when a library failure was shown.
+int RunView(const std::string& path, const std::string& file, bool status);
 int RunQuery(const std::string& path, std::uint32_t store, std::uint16_t container,
              const std::string& criteria, std::uint16_t index, std::uint32_t limit);
 

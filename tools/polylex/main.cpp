@@ -20,7 +20,9 @@ constexpr const char* kDescription =
     "  polylex export DB CODE WORD SENSE [--table]\n"
     "  polylex export-lmf DB CODE OUT.xml [--force]\n"
     "  polylex lookup DB CODE WORD [--relations] [--top] [--ili]\n"
-    "  polylex browse DB CODE PREFIX|PATTERN [-n 71]";
+    "  polylex browse DB CODE PREFIX|PATTERN [-n 71]\n"
+    "  polylex tree DB CODE WORD [--expand ROW ...] [--top ROW ...] [--status]\n"
+    "  polylex view DB FILE.wl [--status]";
 
 // Pairs each --code with the --omw or --lmf file before it: every tab file needs one, an LMF file
 // may have one. False after a message when the codes do not fit the files.
@@ -55,6 +57,20 @@ bool PairCodes(const CLI::App& command, const std::vector<std::string>& tabFiles
     }
   }
   return true;
+}
+
+// A tree option whose every use adds one step, so that the steps keep the command line's order.
+void AddStepOption(CLI::App& command, const std::string& name, polylex::TreeStep::Action action,
+                   const std::string& description, std::vector<polylex::TreeStep>& steps) {
+  command
+      .add_option_function<long>(
+          name,
+          [action, &steps](const long& row) {
+            steps.push_back({action, row});
+          },
+          description)
+      ->type_name("ROW")
+      ->trigger_on_parse();
 }
 
 }  // namespace
@@ -152,6 +168,27 @@ int main(int argc, char** argv) {
       ->required();
   browseCommand->add_option("-n", count, "list at most this many forms")->capture_default_str();
 
+  // Each row number counts the rows that the steps before it left.
+  std::vector<polylex::TreeStep> treeSteps;
+  bool status = false;
+  CLI::App* treeCommand = app.add_subcommand(
+      "tree", "Print the concept tree the viewer builds for a word, one numbered row a line");
+  treeCommand->add_option("database", database, "the database file")->required();
+  treeCommand->add_option("code", code, "language code, e.g. EN")->required();
+  treeCommand->add_option("word", word, "the word form, letter case as stored")->required();
+  AddStepOption(*treeCommand, "--expand", polylex::TreeStep::Action::kExpand,
+                "expand the row with this number (repeatable)", treeSteps);
+  AddStepOption(*treeCommand, "--top", polylex::TreeStep::Action::kTopHyperonym,
+                "walk to the top hyperonyms of the concept on this row (repeatable)", treeSteps);
+  treeCommand->add_flag("--status", status, "write the viewer's status texts to standard error");
+
+  std::string viewFile;
+  CLI::App* viewCommand =
+      app.add_subcommand("view", "Reopen a view (word list) file and print each pane's rows");
+  viewCommand->add_option("database", database, "the database file")->required();
+  viewCommand->add_option("file", viewFile, "the view file (.wl)")->required();
+  viewCommand->add_flag("--status", status, "write the viewer's status texts to standard error");
+
   CLI11_PARSE(app, argc, argv);
 
   if (*buildCommand) {
@@ -168,6 +205,8 @@ int main(int argc, char** argv) {
   if (*exportLmfCommand) return polylex::RunExportLmf(database, code, outputPath, force);
   if (*lookupCommand) return polylex::RunLookup(database, code, word, lookup);
   if (*browseCommand) return polylex::RunBrowse(database, code, prefix, count);
+  if (*treeCommand) return polylex::RunTree(database, code, word, treeSteps, status);
+  if (*viewCommand) return polylex::RunView(database, viewFile, status);
   if (*queryCommand) {
     return polylex::RunQuery(database, store, container, criteria, index, limit);
   }

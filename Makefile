@@ -35,6 +35,9 @@ bench: build
 	@test -f $(DB) || $(BUILD)/tools/polylex/polylex build $(DB) --wordnet $(WORDNET)
 	@LEX_BENCH_DB=$(DB) $(BUILD)/bench/store_bench
 	@$(BUILD)/bench/lookup_bench $(DB) $(WORDNET)
+	@$(BUILD)/bench/viewer_bench $(DB)
+	@$(BUILD)/bench/bars/bars_bench $(DB)
+	@$(BUILD)/bench/window/window_bench $(DB)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -24,7 +24,7 @@
 #include "tree/FollowCommand.h"
 #include "tree/TreeListBoxWidget.h"
 
-class ShellCommandsTest : public QObject {
+class ShellCommandsTest : public QObject, public ShellSession {
   Q_OBJECT
 
  private slots:
@@ -46,32 +46,15 @@ class ShellCommandsTest : public QObject {
   void personAsksSetsPanesAndNestsTheWaitCursor();
 
  private:
-  CMainFrame& Start(const QString& commandLine);
   bool Enabled(int id) { return app_->MainFrame()->Commands().Action(id)->isEnabled(); }
-
-  std::unique_ptr<TestSettings> settings_;
-  std::unique_ptr<ModalScript> modals_;
-  std::unique_ptr<CLumivueApp> app_;
-  QString wordNet_;
 };
 
 void ShellCommandsTest::init() {
-  wordNet_ = TestWordNet();
-  if (wordNet_.isEmpty()) QSKIP("the test WordNet database was not built");
-  settings_ = std::make_unique<TestSettings>();
-  modals_ = std::make_unique<ModalScript>();
+  if (!BeginSession()) QSKIP("the test WordNet database was not built");
 }
 
 void ShellCommandsTest::cleanup() {
-  app_.reset();
-  modals_.reset();
-  settings_.reset();
-}
-
-CMainFrame& ShellCommandsTest::Start(const QString& commandLine) {
-  app_ = std::make_unique<CLumivueApp>(commandLine);
-  app_->InitInstance();
-  return *app_->MainFrame();
+  EndSession();
 }
 
 void ShellCommandsTest::everyKeyRunsOneCommandOnly() {

@@ -10,7 +10,7 @@
 #include "shell/CommandId.h"
 #include "shell/SettingsStore.h"
 
-class ShellStartupTest : public QObject {
+class ShellStartupTest : public QObject, public ShellSession {
   Q_OBJECT
 
  private slots:
@@ -31,33 +31,16 @@ class ShellStartupTest : public QObject {
   void unreadableValuesKeepTheirDefaults();
 
  private:
-  CMainFrame& Start(const QString& commandLine);
   void Write(const char* name, const QVariant& value);
   ViewerSettings Written();
-
-  std::unique_ptr<TestSettings> settings_;
-  std::unique_ptr<ModalScript> modals_;
-  std::unique_ptr<CLumivueApp> app_;
-  QString wordNet_;
 };
 
 void ShellStartupTest::init() {
-  wordNet_ = TestWordNet();
-  if (wordNet_.isEmpty()) QSKIP("the test WordNet database was not built");
-  settings_ = std::make_unique<TestSettings>();
-  modals_ = std::make_unique<ModalScript>();
+  if (!BeginSession()) QSKIP("the test WordNet database was not built");
 }
 
 void ShellStartupTest::cleanup() {
-  app_.reset();
-  modals_.reset();
-  settings_.reset();
-}
-
-CMainFrame& ShellStartupTest::Start(const QString& commandLine) {
-  app_ = std::make_unique<CLumivueApp>(commandLine);
-  app_->InitInstance();
-  return *app_->MainFrame();
+  EndSession();
 }
 
 void ShellStartupTest::Write(const char* name, const QVariant& value) {

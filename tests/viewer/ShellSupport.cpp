@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "shell/CLumivueApp.h"
+#include "shell/CMainFrame.h"
 #include "shell/ViewerSettings.h"
 
 ModalScript::ModalScript() {
@@ -44,4 +46,27 @@ QSettings TestSettings::Store() const {
 QString TestWordNet() {
   const QString path = QStringLiteral(TEST_WORDNET_DB);
   return QFileInfo::exists(path) ? path : QString();
+}
+
+ShellSession::ShellSession() = default;
+ShellSession::~ShellSession() = default;
+
+bool ShellSession::BeginSession() {
+  wordNet_ = TestWordNet();
+  if (wordNet_.isEmpty()) return false;
+  settings_ = std::make_unique<TestSettings>();
+  modals_ = std::make_unique<ModalScript>();
+  return true;
+}
+
+void ShellSession::EndSession() {
+  app_.reset();
+  modals_.reset();
+  settings_.reset();
+}
+
+CMainFrame& ShellSession::Start(const QString& commandLine) {
+  app_ = std::make_unique<CLumivueApp>(commandLine);
+  app_->InitInstance();
+  return *app_->MainFrame();
 }

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 
 #include <QObject>
 #include <QSettings>
@@ -12,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+class CLumivueApp;
+class CMainFrame;
 class QWidget;
 
 // Answers every modal window that comes up while it lives: a message box with No where it has
@@ -55,3 +58,22 @@ class TestSettings {
 
 // The WordNet database of the test run; empty when it was not built.
 QString TestWordNet();
+
+// What every shell test holds while it runs: a settings store of its own, the modal-box answerer
+// and the program, started on the test WordNet database.
+class ShellSession {
+ protected:
+  ShellSession();
+  ~ShellSession();
+  // Before each test: false (the test skips) when the WordNet database was not built.
+  bool BeginSession();
+  // After each test: the program goes first, then what answered and stored for it.
+  void EndSession();
+  // Starts the program with `commandLine` (as typed after its name) and returns its main window.
+  CMainFrame& Start(const QString& commandLine);
+
+  std::unique_ptr<TestSettings> settings_;
+  std::unique_ptr<ModalScript> modals_;
+  std::unique_ptr<CLumivueApp> app_;
+  QString wordNet_;
+};

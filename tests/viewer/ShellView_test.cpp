@@ -19,7 +19,7 @@
 #include "tree/FollowCommand.h"
 #include "tree/TreeListBoxWidget.h"
 
-class ShellViewTest : public QObject {
+class ShellViewTest : public QObject, public ShellSession {
   Q_OBJECT
 
  private slots:
@@ -48,25 +48,16 @@ class ShellViewTest : public QObject {
   void Click(int row, Qt::MouseButton button = Qt::LeftButton);
   QString LinePane() const { return frame_->Panes().Text(PersonInterface::StatusPane::kLines); }
 
-  std::unique_ptr<TestSettings> settings_;
-  std::unique_ptr<ModalScript> modals_;
-  std::unique_ptr<CLumivueApp> app_;
   CMainFrame* frame_ = nullptr;
   CLumivueView* view_ = nullptr;
-  QString wordNet_;
 };
 
 void ShellViewTest::init() {
-  wordNet_ = TestWordNet();
-  if (wordNet_.isEmpty()) QSKIP("the test WordNet database was not built");
-  settings_ = std::make_unique<TestSettings>();
-  modals_ = std::make_unique<ModalScript>();
+  if (!BeginSession()) QSKIP("the test WordNet database was not built");
 }
 
 void ShellViewTest::cleanup() {
-  app_.reset();
-  modals_.reset();
-  settings_.reset();
+  EndSession();
 }
 
 void ShellViewTest::StartWithDog() {

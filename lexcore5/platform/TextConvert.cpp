@@ -5,6 +5,9 @@
 #include <unicode/ustring.h>
 #include <unicode/utf16.h>
 
+#include <cstdint>
+#include <string_view>
+
 namespace platform {
 namespace {
 
@@ -19,6 +22,15 @@ std::u16string Composed(std::u16string text) {
   icu::UnicodeString result = nfc->normalize(source, status);
   if (U_FAILURE(status)) return text;
   return std::u16string(result.getBuffer(), static_cast<std::size_t>(result.length()));
+}
+
+// Plain ASCII, by far the commonest text, is its own NFC in either encoding and needs no ICU.
+template <typename Char>
+bool IsAscii(std::basic_string_view<Char> text) {
+  for (const Char c : text) {
+    if (static_cast<std::uint32_t>(c) >= 0x80) return false;
+  }
+  return true;
 }
 
 bool HasUnpairedSurrogate(std::u16string_view text) {
@@ -37,7 +49,10 @@ bool HasUnpairedSurrogate(std::u16string_view text) {
 
 bool Utf8ToUtf16(std::string_view text, std::u16string* out) {
   out->clear();
-  if (text.empty()) return true;
+  if (IsAscii(text)) {
+    out->assign(text.begin(), text.end());
+    return true;
+  }
   UErrorCode status = U_ZERO_ERROR;
   int32_t length = 0;
   u_strFromUTF8(nullptr, 0, &length, text.data(), static_cast<int32_t>(text.size()), &status);
@@ -53,6 +68,10 @@ bool Utf8ToUtf16(std::string_view text, std::u16string* out) {
 
 bool Utf16ToUtf8Strict(std::u16string_view text, std::string* out) {
   out->clear();
+  if (IsAscii(text)) {
+    out->assign(text.begin(), text.end());
+    return true;
+  }
   if (HasUnpairedSurrogate(text)) return false;
   const std::u16string composed = Composed(std::u16string(text));
   icu::UnicodeString(false, composed.data(), static_cast<int32_t>(composed.size()))

@@ -13,6 +13,7 @@
 #include "store/QueryPlan.h"
 #include "store/RecordStore.h"
 #include "store/ResultStream.h"
+#include "store/StoredBody.h"
 
 namespace store {
 
@@ -48,11 +49,11 @@ std::uint32_t TextValue(std::uint16_t kind, const void* value, std::string* text
 // Whether `index` exists over the source's container.
 std::uint32_t CheckIndexOver(const CursorSource& source, std::uint16_t index) {
   if (index == 0 || source.db == nullptr) return arbcode::SUCCESS;
-  IndexDefinition definition;
-  if (std::uint32_t code = FindIndexDefinition(source.db, source.store, index, &definition)) {
+  std::uint16_t container = 0;
+  if (std::uint32_t code = FindIndexContainer(source.db, source.store, index, &container)) {
     return code;
   }
-  return definition.container == source.container ? arbcode::SUCCESS : arbcode::BAD_IX;
+  return container == source.container ? arbcode::SUCCESS : arbcode::BAD_IX;
 }
 
 std::uint32_t Validate(Cursor* cursor) {
@@ -86,6 +87,7 @@ std::uint32_t Plan(const Cursor& cursor, QueryPlan* plan, std::shared_ptr<const 
   } else if (FindJoin(cursor.query, conjuncts, &plan->yieldingSet, &plan->drivingSet,
                       &plan->joinField)) {
     plan->join = true;
+    plan->drivingConjuncts = ConjunctsOfSet(cursor.query, conjuncts, plan->drivingSet);
   } else {
     const std::vector<std::uint16_t> sets = SetsNamed(cursor.query);
     if (sets.size() != 1) {
@@ -96,18 +98,17 @@ std::uint32_t Plan(const Cursor& cursor, QueryPlan* plan, std::shared_ptr<const 
     plan->drivingSet = plan->yieldingSet = sets[0];
   }
   const CursorSource& source = cursor.sources[plan->drivingSet];
+  SourceCatalog catalog;
+  if (std::uint32_t code = CatalogOfSource(source.db, source.store, source.container, &catalog)) {
+    return code;
+  }
   SetPlanInput input;
   input.store = source.store;
   input.wildcards = cursor.Wildcards();
   input.yieldsDrivingSet = !plan->join;
-  if (std::uint32_t code =
-          IndexDefinitionsOver(source.db, source.store, source.container, &input.indexes)) {
-    return code;
-  }
-  input.orderIndex = OrderIndexOf(cursor, plan->drivingSet, input.indexes);
-  std::string locale;
-  if (std::uint32_t code = StoreLocale(source.db, source.store, &locale)) return code;
-  *used = SharedCollator(locale);
+  input.orderIndex = OrderIndexOf(cursor, plan->drivingSet, *catalog.indexes);
+  input.indexes = std::move(catalog.indexes);
+  *used = std::move(catalog.collator);
   input.collator = used->get();
   plan->driver = PlanDriver(cursor.query, conjuncts, plan->drivingSet, input);
   return arbcode::SUCCESS;
@@ -334,9 +335,16 @@ std::uint32_t CursorAddContext(Cursor* cursor, std::uint16_t set, Database* db, 
 std::uint32_t CursorRead(Cursor* cursor, CursorMove move, PoolMemoryManager* pool, node** root) {
   return WithCursor(cursor, [&]() -> std::uint32_t {
     if (pool == nullptr || root == nullptr) return arbcode::BAD_HDL;
+    if (cursor->results) cursor->results->ForgetFreshBody();
     if (std::uint32_t code = Move(cursor, move)) return code;
     const CursorSource& source = cursor->results->Yielding();
-    return Retrieve(source.db, source.store, source.container, CurrentId(cursor), 0, pool, root);
+    const std::uint32_t recordId = CurrentId(cursor);
+    std::string_view body;
+    if (cursor->results->FreshBody(recordId, &body)) {
+      return DecodeStoredBody(body, source.db, source.store, source.container, recordId, pool,
+                              root);
+    }
+    return Retrieve(source.db, source.store, source.container, recordId, 0, pool, root);
   });
 }
 

@@ -81,17 +81,21 @@ void ApplyCacheSize(Database* db) {
 }
 
 std::uint32_t RefreshCatalog(Database* db) {
+  const std::uint64_t held = db->reader.HeldTransaction();
+  if (held != 0 && held == db->catalogCheckedIn) return arbcode::SUCCESS;
   std::int64_t dataVersion = 0;
   if (std::uint32_t code = SingleInteger(&db->statements, kDataVersion, &dataVersion)) return code;
-  if (dataVersion == db->seenDataVersion) return arbcode::SUCCESS;
-  std::int64_t generation = 0;
-  if (std::uint32_t code = SingleInteger(&db->statements, kSelectGeneration, &generation)) {
-    return code;
+  if (dataVersion != db->seenDataVersion) {
+    std::int64_t generation = 0;
+    if (std::uint32_t code = SingleInteger(&db->statements, kSelectGeneration, &generation)) {
+      return code;
+    }
+    if (generation != db->catalogGeneration) {
+      if (std::uint32_t code = ReloadCatalog(db)) return code;
+    }
+    db->seenDataVersion = dataVersion;
   }
-  if (generation != db->catalogGeneration) {
-    if (std::uint32_t code = ReloadCatalog(db)) return code;
-  }
-  db->seenDataVersion = dataVersion;
+  db->catalogCheckedIn = held;
   return arbcode::SUCCESS;
 }
 

@@ -44,6 +44,9 @@ struct Database {
   // connection commits) and the catalog generation stored in the file.
   std::int64_t seenDataVersion = -1;
   std::int64_t catalogGeneration = -1;
+  // The reader's read transaction in which the catalog was last found current (0: none). Until it
+  // ends no other connection can commit, so the catalog needs no further check.
+  std::uint64_t catalogCheckedIn = 0;
 
   // Reused buffers, so that a hot read or a bulk add allocates nothing it does not keep.
   std::string body;

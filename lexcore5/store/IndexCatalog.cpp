@@ -13,7 +13,8 @@ std::uint64_t ContainerKey(std::uint32_t store, std::uint16_t container) {
   return static_cast<std::uint64_t>(store) << 16 | container;
 }
 
-const std::vector<const IndexDefinition*> kNoIndexes;
+const std::shared_ptr<const IndexCatalog::IndexList> kNoIndexes =
+    std::make_shared<const IndexCatalog::IndexList>();
 
 }  // namespace
 
@@ -55,8 +56,13 @@ std::uint32_t IndexCatalog::Load(StatementCache* statements) {
   return code;
 }
 
-const std::vector<const IndexDefinition*>& IndexCatalog::IndexesOf(std::uint32_t store,
-                                                                   std::uint16_t container) const {
+const IndexCatalog::IndexList& IndexCatalog::IndexesOf(std::uint32_t store,
+                                                       std::uint16_t container) const {
+  return *SharedIndexesOf(store, container);
+}
+
+std::shared_ptr<const IndexCatalog::IndexList> IndexCatalog::SharedIndexesOf(
+    std::uint32_t store, std::uint16_t container) const {
   auto found = byContainer_.find(ContainerKey(store, container));
   return found == byContainer_.end() ? kNoIndexes : found->second;
 }
@@ -80,15 +86,14 @@ std::string IndexCatalog::LocaleOf(std::uint32_t store) const {
   return locale == locales_.end() ? std::string() : locale->second;
 }
 
-const Collator* IndexCatalog::CollatorOf(std::uint32_t store) {
+std::shared_ptr<const Collator> IndexCatalog::CollatorOf(std::uint32_t store) {
   auto found = collators_.find(store);
-  if (found != collators_.end()) return found->second.get();
+  if (found != collators_.end()) return found->second;
   auto locale = locales_.find(store);
-  std::unique_ptr<Collator> collator =
-      Collator::Open(locale == locales_.end() ? std::string_view() : locale->second);
-  const Collator* result = collator.get();
-  if (collator != nullptr) collators_.emplace(store, std::move(collator));
-  return result;
+  std::shared_ptr<const Collator> collator =
+      SharedCollator(locale == locales_.end() ? std::string_view() : locale->second);
+  if (collator != nullptr) collators_.emplace(store, collator);
+  return collator;
 }
 
 void IndexCatalog::Put(IndexDefinition definition) {
@@ -103,9 +108,13 @@ void IndexCatalog::PutLocale(std::uint32_t store, std::string_view locale) {
 }
 
 void IndexCatalog::Regroup() {
-  byContainer_.clear();
+  std::unordered_map<std::uint64_t, IndexList> groups;
   for (const auto& [key, definition] : definitions_) {
-    byContainer_[ContainerKey(definition.store, definition.container)].push_back(&definition);
+    groups[ContainerKey(definition.store, definition.container)].push_back(definition);
+  }
+  byContainer_.clear();
+  for (auto& [container, list] : groups) {
+    byContainer_.emplace(container, std::make_shared<const IndexList>(std::move(list)));
   }
 }
 

@@ -1,6 +1,9 @@
 // The index definitions and store locales of one open database, loaded from the file and kept in
-// memory, with a collator per store opened on first use. The file is the master copy: after a
+// memory, with a collator per store looked up on first use. The file is the master copy: after a
 // rolled-back change, or a change made by another connection, the catalog is loaded again.
+//
+// The definitions over one container are kept as one shared, immutable list, so that a cursor can
+// plan with them after the database is unlocked, even if the catalog is reloaded meanwhile.
 #pragma once
 
 #include <cstdint>
@@ -24,9 +27,12 @@ class IndexCatalog {
   // otherwise. The catalog is empty after a failure.
   std::uint32_t Load(StatementCache* statements);
 
-  // The indexes over (store, container); empty when none.
-  const std::vector<const IndexDefinition*>& IndexesOf(std::uint32_t store,
-                                                       std::uint16_t container) const;
+  using IndexList = std::vector<IndexDefinition>;
+  // The indexes over (store, container), in index number order; empty when none.
+  const IndexList& IndexesOf(std::uint32_t store, std::uint16_t container) const;
+  // The same list, kept alive for as long as the caller holds it; never null.
+  std::shared_ptr<const IndexList> SharedIndexesOf(std::uint32_t store,
+                                                   std::uint16_t container) const;
   // Null when the store has no such index.
   const IndexDefinition* Find(std::uint32_t store, std::uint16_t number) const;
   // Every index of a store.
@@ -34,8 +40,8 @@ class IndexCatalog {
 
   // The store's locale ("" for the root collation).
   std::string LocaleOf(std::uint32_t store) const;
-  // The collator of the store's locale; null only when ICU cannot open any.
-  const Collator* CollatorOf(std::uint32_t store);
+  // The collator of the store's locale (see SharedCollator); null only when ICU cannot open any.
+  std::shared_ptr<const Collator> CollatorOf(std::uint32_t store);
 
   // Record a definition or locale that has just been written to the file.
   void Put(IndexDefinition definition);
@@ -45,9 +51,9 @@ class IndexCatalog {
   void Regroup();
 
   std::map<std::pair<std::uint32_t, std::uint16_t>, IndexDefinition> definitions_;
-  std::unordered_map<std::uint64_t, std::vector<const IndexDefinition*>> byContainer_;
+  std::unordered_map<std::uint64_t, std::shared_ptr<const IndexList>> byContainer_;
   std::unordered_map<std::uint32_t, std::string> locales_;
-  std::unordered_map<std::uint32_t, std::unique_ptr<Collator>> collators_;
+  std::unordered_map<std::uint32_t, std::shared_ptr<const Collator>> collators_;
 };
 
 }  // namespace store

@@ -43,13 +43,13 @@ std::uint32_t KeysOfRecord(Database* db, std::uint32_t store, std::uint16_t cont
                            std::uint32_t recordId, const node* root,
                            std::vector<std::string>* keys) {
   keys->clear();
-  const std::vector<const IndexDefinition*>& indexes = db->catalog.IndexesOf(store, container);
+  const IndexCatalog::IndexList& indexes = db->catalog.IndexesOf(store, container);
   if (indexes.empty()) return arbcode::SUCCESS;
-  const Collator* collator = db->catalog.CollatorOf(store);
+  const std::shared_ptr<const Collator> collator = db->catalog.CollatorOf(store);
   if (collator == nullptr) return arbcode::IX_FAILURE;
   std::vector<std::string> indexKeys;
-  for (const IndexDefinition* definition : indexes) {
-    if (std::uint32_t code = BuildIndexKeys(*definition, *collator, root, recordId, &indexKeys)) {
+  for (const IndexDefinition& definition : indexes) {
+    if (std::uint32_t code = BuildIndexKeys(definition, *collator, root, recordId, &indexKeys)) {
       return code;
     }
     std::move(indexKeys.begin(), indexKeys.end(), std::back_inserter(*keys));
@@ -83,8 +83,8 @@ std::uint32_t PurgeEntriesOfRecord(Database* db, std::uint32_t store, std::uint1
   sqlite3_stmt* statement = nullptr;
   if (std::uint32_t code = db->statements.Get(kSelectEntryRange, &statement)) return code;
   std::vector<std::string> keys;
-  for (const IndexDefinition* definition : db->catalog.IndexesOf(store, container)) {
-    const std::string low = IndexPrefix(*definition);
+  for (const IndexDefinition& definition : db->catalog.IndexesOf(store, container)) {
+    const std::string low = IndexPrefix(definition);
     const std::string high = PrefixEnd(low);
     StatementUse use(statement);
     use.BindBlob(1, low);
@@ -110,7 +110,7 @@ std::uint32_t RebuildIndex(Database* db, const IndexDefinition& definition) {
     use.BindBlob(2, high);
     if (std::uint32_t code = use.Run()) return code;
   }
-  const Collator* collator = db->catalog.CollatorOf(definition.store);
+  const std::shared_ptr<const Collator> collator = db->catalog.CollatorOf(definition.store);
   if (collator == nullptr) return arbcode::IX_FAILURE;
   if (std::uint32_t code = db->statements.Get(kSelectContainer, &statement)) return code;
   StatementUse use(statement);

@@ -2,6 +2,7 @@
 
 #include "ArbCodes.h"
 #include "store/Database.h"
+#include "store/IndexKeys.h"
 #include "store/RecordAddress.h"
 
 namespace store {
@@ -18,9 +19,9 @@ constexpr const char* kRowsAfter =
 
 }  // namespace
 
-std::uint32_t ReadIndexKeys(Database* db, std::string_view from, std::string_view to,
-                            std::size_t limit, std::vector<std::string>* keys) {
-  keys->clear();
+std::uint32_t ReadIndexEntries(Database* db, std::string_view from, std::string_view to,
+                               std::size_t limit, std::vector<std::uint32_t>* recordIds,
+                               std::string* lastKey) {
   return WithDatabase(db, [&]() -> std::uint32_t {
     sqlite3_stmt* statement = nullptr;
     if (std::uint32_t code =
@@ -36,7 +37,12 @@ std::uint32_t ReadIndexKeys(Database* db, std::string_view from, std::string_vie
       use.BindInt(3, static_cast<std::int64_t>(limit));
     }
     int result;
-    while ((result = use.Step()) == SQLITE_ROW) keys->emplace_back(use.ColumnBytes(0));
+    while ((result = use.Step()) == SQLITE_ROW) {
+      // Copied now: the next step ends the key's life.
+      const std::string_view key = use.ColumnBytes(0);
+      recordIds->push_back(RecordIdOfKey(key));
+      lastKey->assign(key);
+    }
     return result == SQLITE_DONE ? arbcode::SUCCESS : CodeOfSqlite(result);
   });
 }
@@ -79,33 +85,23 @@ std::uint32_t ReadRecordPage(Database* db, std::uint32_t store, std::uint16_t co
   });
 }
 
-std::uint32_t FindIndexDefinition(Database* db, std::uint32_t store, std::uint16_t number,
-                                  IndexDefinition* out) {
+std::uint32_t FindIndexContainer(Database* db, std::uint32_t store, std::uint16_t number,
+                                 std::uint16_t* container) {
   return WithDatabase(db, [&]() -> std::uint32_t {
     if (std::uint32_t code = RefreshCatalog(db)) return code;
     const IndexDefinition* found = db->catalog.Find(store, number);
     if (found == nullptr) return arbcode::BAD_IX;
-    *out = *found;
+    *container = found->container;
     return arbcode::SUCCESS;
   });
 }
 
-std::uint32_t IndexDefinitionsOver(Database* db, std::uint32_t store, std::uint16_t container,
-                                   std::vector<IndexDefinition>* out) {
-  out->clear();
+std::uint32_t CatalogOfSource(Database* db, std::uint32_t store, std::uint16_t container,
+                              SourceCatalog* out) {
   return WithDatabase(db, [&]() -> std::uint32_t {
     if (std::uint32_t code = RefreshCatalog(db)) return code;
-    for (const IndexDefinition* definition : db->catalog.IndexesOf(store, container)) {
-      out->push_back(*definition);
-    }
-    return arbcode::SUCCESS;
-  });
-}
-
-std::uint32_t StoreLocale(Database* db, std::uint32_t store, std::string* locale) {
-  return WithDatabase(db, [&]() -> std::uint32_t {
-    if (std::uint32_t code = RefreshCatalog(db)) return code;
-    *locale = db->catalog.LocaleOf(store);
+    out->indexes = db->catalog.SharedIndexesOf(store, container);
+    out->collator = db->catalog.CollatorOf(store);
     return arbcode::SUCCESS;
   });
 }

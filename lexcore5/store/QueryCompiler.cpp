@@ -70,6 +70,8 @@ class Compiler {
   std::uint32_t Run() {
     out_->nodes.clear();
     if (items_.empty()) return arbcode::SUCCESS;
+    // Every item gives at most one node, and nodes are too large to move around as the list grows.
+    out_->nodes.reserve(items_.size());
     Parsed root{};
     if (!Condition(0, &root)) return Fail();
     if (pos_ != items_.size() || root.shape != Shape::kCondition) return Fail(arbcode::SYNTAX);

@@ -273,8 +273,13 @@ class Evaluator {
 
 bool EvaluateQuery(const CompiledQuery& query, const QueryRecords& records,
                    const QuerySettings& settings) {
-  if (query.Empty()) return true;
-  return Evaluator(query, records, settings).Holds(static_cast<int>(query.nodes.size() - 1));
+  return query.Empty() ||
+         EvaluateQueryNode(query, static_cast<int>(query.nodes.size() - 1), records, settings);
+}
+
+bool EvaluateQueryNode(const CompiledQuery& query, int index, const QueryRecords& records,
+                       const QuerySettings& settings) {
+  return Evaluator(query, records, settings).Holds(index);
 }
 
 void OperandRecordIds(const FieldOperand& field, const node* root,

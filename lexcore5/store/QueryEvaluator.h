@@ -30,6 +30,9 @@ struct QuerySettings {
 // pointers as record IDs; a text never equals a number. Division by zero gives no value.
 bool EvaluateQuery(const CompiledQuery& query, const QueryRecords& records,
                    const QuerySettings& settings);
+// Whether the records satisfy the part of the criteria rooted at node `index`.
+bool EvaluateQueryNode(const CompiledQuery& query, int index, const QueryRecords& records,
+                       const QuerySettings& settings);
 
 // The values of a field operand in the record `root` that can name a record (numbers and record
 // pointers from 1 up), in field order.

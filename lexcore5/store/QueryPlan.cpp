@@ -246,6 +246,15 @@ std::vector<std::uint16_t> SetsNamed(const CompiledQuery& query) {
   return sets;
 }
 
+std::vector<int> ConjunctsOfSet(const CompiledQuery& query, const std::vector<int>& conjuncts,
+                                std::uint16_t set) {
+  std::vector<int> own;
+  for (int conjunct : conjuncts) {
+    if (OnlySet(query, conjunct, set)) own.push_back(conjunct);
+  }
+  return own;
+}
+
 bool FindJoin(const CompiledQuery& query, const std::vector<int>& conjuncts,
               std::uint16_t* yieldingSet, std::uint16_t* drivingSet, FieldOperand* drivingField) {
   for (int conjunct : conjuncts) {
@@ -269,10 +278,7 @@ bool FindJoin(const CompiledQuery& query, const std::vector<int>& conjuncts,
 
 Driver PlanDriver(const CompiledQuery& query, const std::vector<int>& conjuncts, std::uint16_t set,
                   const SetPlanInput& input) {
-  std::vector<int> own;
-  for (int conjunct : conjuncts) {
-    if (OnlySet(query, conjunct, set)) own.push_back(conjunct);
-  }
+  const std::vector<int> own = ConjunctsOfSet(query, conjuncts, set);
   Driver driver;
   if (input.orderIndex == 0) {
     for (int conjunct : own) {
@@ -286,7 +292,7 @@ Driver PlanDriver(const CompiledQuery& query, const std::vector<int>& conjuncts,
       }
     }
   }
-  for (const IndexDefinition& index : input.indexes) {
+  for (const IndexDefinition& index : *input.indexes) {
     const bool ordering = index.number == input.orderIndex;
     if (input.orderIndex != 0 && !ordering) continue;
     KeyRange range;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,9 +38,12 @@ struct Driver {
 struct QueryPlan {
   std::uint16_t drivingSet = 0;
   std::uint16_t yieldingSet = 0;
-  // For a join: the field of the driving set whose values are the yielded records' IDs.
+  // For a join: the field of the driving set whose values are the yielded records' IDs, and the
+  // top-level conjuncts that name the driving set alone: a driving record that fails one of them
+  // joins to no result, so its targets need not be read.
   bool join = false;
   FieldOperand joinField;
+  std::vector<int> drivingConjuncts;
   Driver driver;
 };
 
@@ -49,7 +53,7 @@ struct SetPlanInput {
   // The index whose order the results must follow (0: record ID order) and every index over the
   // set's container.
   std::uint16_t orderIndex = 0;
-  std::vector<IndexDefinition> indexes;
+  std::shared_ptr<const std::vector<IndexDefinition>> indexes;
   const Collator* collator = nullptr;
   bool wildcards = true;
   // Whether the driving records are themselves the results (not for a join).
@@ -65,6 +69,10 @@ bool FindJoin(const CompiledQuery& query, const std::vector<int>& conjuncts,
 
 // The context sets whose fields the criteria name.
 std::vector<std::uint16_t> SetsNamed(const CompiledQuery& query);
+
+// Those of `conjuncts` that name fields of `set` and of no other set.
+std::vector<int> ConjunctsOfSet(const CompiledQuery& query, const std::vector<int>& conjuncts,
+                                std::uint16_t set);
 
 // The driver for the records of `set`, from the conjuncts that name no other set.
 Driver PlanDriver(const CompiledQuery& query, const std::vector<int>& conjuncts, std::uint16_t set,

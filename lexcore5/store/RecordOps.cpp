@@ -6,6 +6,7 @@
 #include "store/Pool.h"
 #include "store/RecordAddress.h"
 #include "store/RecordCodec.h"
+#include "store/StoredBody.h"
 #include "store/WriteScope.h"
 
 namespace store {
@@ -93,20 +94,38 @@ std::uint32_t Retrieve(Database* db, std::uint32_t store, std::uint16_t containe
   if (recordId == 0) return arbcode::BAD_DRN;
   return WithDatabase(db, [&]() -> std::uint32_t {
     if (std::uint32_t code = ReadBody(db, RowKey(store, container, recordId))) return code;
-    void* mark = PoolMark(pool);
-    node* tree = nullptr;
-    if (std::uint32_t code = DecodeRecord(db->body, pool, &tree)) {
-      PoolReset(pool, mark);
-      return code;
-    }
-    tree->type |= kHasRecordId | kHasSource;
-    tree->recordId = recordId;
-    tree->store = store;
-    tree->container = container;
-    tree->database = db;
-    *root = tree;
+    return DecodeStoredBody(db->body, db, store, container, recordId, pool, root);
+  });
+}
+
+std::uint32_t ReadStoredBody(Database* db, std::uint32_t store, std::uint16_t container,
+                             std::uint32_t recordId, std::string* body) {
+  if (std::uint32_t code = CheckAddress(db, store)) return code;
+  if (recordId == 0) return arbcode::BAD_DRN;
+  return WithDatabase(db, [&]() -> std::uint32_t {
+    if (std::uint32_t code = ReadBody(db, RowKey(store, container, recordId))) return code;
+    // Swapped, not copied: db->body is only a buffer kept for its capacity.
+    body->swap(db->body);
     return arbcode::SUCCESS;
   });
+}
+
+std::uint32_t DecodeStoredBody(std::string_view body, Database* db, std::uint32_t store,
+                               std::uint16_t container, std::uint32_t recordId,
+                               PoolMemoryManager* pool, node** root) {
+  void* mark = PoolMark(pool);
+  node* tree = nullptr;
+  if (std::uint32_t code = DecodeRecord(body, pool, &tree)) {
+    PoolReset(pool, mark);
+    return code;
+  }
+  tree->type |= kHasRecordId | kHasSource;
+  tree->recordId = recordId;
+  tree->store = store;
+  tree->container = container;
+  tree->database = db;
+  *root = tree;
+  return arbcode::SUCCESS;
 }
 
 std::uint32_t Add(Database* db, std::uint32_t store, std::uint16_t container,

@@ -27,6 +27,7 @@ std::uint32_t RecordReader::Read(sqlite3* connection, StatementCache* statements
   }
   if (sqlite3_blob_open(connection, "main", "records", "body", rowKey, 0, &blob_) == SQLITE_OK) {
     openedAt_ = Clock::now();
+    ++transaction_;
     *openedRead = true;
     if (CopyBlob(blob_, body) == arbcode::SUCCESS) return arbcode::SUCCESS;
   }

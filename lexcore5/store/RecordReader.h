@@ -38,10 +38,14 @@ class RecordReader {
   bool Holding() const { return blob_ != nullptr; }
   // When the present read transaction began; meaningful only while Holding().
   Clock::time_point OpenedAt() const { return openedAt_; }
+  // A number for the read transaction held now, never given to another one of this reader; 0 when
+  // none is held.
+  std::uint64_t HeldTransaction() const { return blob_ != nullptr ? transaction_ : 0; }
 
  private:
   sqlite3_blob* blob_ = nullptr;
   Clock::time_point openedAt_{};
+  std::uint64_t transaction_ = 0;
 };
 
 }  // namespace store

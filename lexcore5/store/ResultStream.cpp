@@ -8,7 +8,7 @@
 #include "store/IndexScan.h"
 #include "store/Pool.h"
 #include "store/RecordCodec.h"
-#include "store/RecordStore.h"
+#include "store/StoredBody.h"
 
 namespace store {
 namespace {
@@ -42,14 +42,14 @@ ResultStream::~ResultStream() {
 
 std::uint32_t ResultStream::Reach(std::size_t index) {
   while (ids_.size() <= index) {
-    if (candidates_.empty()) {
+    if (nextCandidate_ == candidates_.size()) {
       if (exhausted_) break;
+      candidates_.clear();
+      nextCandidate_ = 0;
       if (std::uint32_t code = NextCandidates()) return code;
       continue;
     }
-    const std::uint32_t candidate = candidates_.front();
-    candidates_.pop_front();
-    if (std::uint32_t code = Consider(candidate)) return code;
+    if (std::uint32_t code = Consider(candidates_[nextCandidate_++])) return code;
   }
   return arbcode::SUCCESS;
 }
@@ -74,19 +74,17 @@ std::uint32_t ResultStream::NextCandidates() {
 }
 
 std::uint32_t ResultStream::NextKeyPage() {
-  std::vector<std::string> keys;
   const CursorSource& source = cursor_.sources[plan_.drivingSet];
-  if (std::uint32_t code =
-          ReadIndexKeys(source.db, nextKey_, plan_.driver.range.to, pageSize_, &keys)) {
+  const std::size_t before = candidates_.size();
+  std::string lastKey;
+  if (std::uint32_t code = ReadIndexEntries(source.db, nextKey_, plan_.driver.range.to, pageSize_,
+                                            &candidates_, &lastKey)) {
+    // A page that failed half-way is read again in full by the next attempt.
+    candidates_.resize(before);
     return code;
   }
-  exhausted_ = keys.size() < pageSize_;
-  for (const std::string& key : keys) candidates_.push_back(RecordIdOfKey(key));
-  if (!keys.empty()) {
-    // The smallest key after the last one read.
-    nextKey_ = keys.back();
-    nextKey_.push_back('\0');
-  }
+  exhausted_ = candidates_.size() - before < pageSize_;
+  if (candidates_.size() > before) ContinueAfter(std::move(lastKey));
   pageSize_ = std::min(pageSize_ * 2, kMaxPageSize);
   return arbcode::SUCCESS;
 }
@@ -94,23 +92,27 @@ std::uint32_t ResultStream::NextKeyPage() {
 std::uint32_t ResultStream::CollectByRecordId() {
   const CursorSource& source = cursor_.sources[plan_.drivingSet];
   std::vector<std::uint32_t> ids;
-  std::vector<std::string> keys;
+  std::size_t before = 0;
   do {
-    if (std::uint32_t code =
-            ReadIndexKeys(source.db, nextKey_, plan_.driver.range.to, kCollectPageSize, &keys)) {
+    before = ids.size();
+    std::string lastKey;
+    if (std::uint32_t code = ReadIndexEntries(source.db, nextKey_, plan_.driver.range.to,
+                                              kCollectPageSize, &ids, &lastKey)) {
       return code;
     }
-    for (const std::string& key : keys) ids.push_back(RecordIdOfKey(key));
-    if (!keys.empty()) {
-      nextKey_ = keys.back();
-      nextKey_.push_back('\0');
-    }
-  } while (keys.size() == kCollectPageSize);
+    if (ids.size() > before) ContinueAfter(std::move(lastKey));
+  } while (ids.size() - before == kCollectPageSize);
   std::sort(ids.begin(), ids.end());
   ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
-  candidates_.assign(ids.begin(), ids.end());
+  candidates_.insert(candidates_.end(), ids.begin(), ids.end());
   exhausted_ = true;
   return arbcode::SUCCESS;
+}
+
+void ResultStream::ContinueAfter(std::string lastKey) {
+  // The smallest key after the last one read.
+  nextKey_ = std::move(lastKey);
+  nextKey_.push_back('\0');
 }
 
 std::uint32_t ResultStream::ScanAndSort() {
@@ -151,8 +153,12 @@ std::uint32_t ResultStream::ScanAndSort() {
 std::uint32_t ResultStream::Load(std::uint16_t set, std::uint32_t recordId, bool* found) {
   const CursorSource& source = cursor_.sources[set];
   node* root = nullptr;
-  const std::uint32_t code =
-      Retrieve(source.db, source.store, source.container, recordId, 0, &pool_, &root);
+  std::uint32_t code =
+      ReadStoredBody(source.db, source.store, source.container, recordId, &loadedBody_);
+  if (code == arbcode::SUCCESS) {
+    code = DecodeStoredBody(loadedBody_, source.db, source.store, source.container, recordId,
+                            &pool_, &root);
+  }
   // An index entry or a link may name a record that is gone; it is simply not a result.
   *found = code == arbcode::SUCCESS;
   if (code != arbcode::SUCCESS && code != arbcode::NOT_FOUND) return code;
@@ -165,6 +171,26 @@ bool ResultStream::Holds() {
   return EvaluateQuery(cursor_.query, records_, settings_);
 }
 
+bool ResultStream::DrivingRecordQualifies() {
+  for (int conjunct : plan_.drivingConjuncts) {
+    if (!EvaluateQueryNode(cursor_.query, conjunct, records_, settings_)) return false;
+  }
+  return true;
+}
+
+void ResultStream::Accept(std::uint32_t recordId) {
+  seen_.insert(recordId);
+  ids_.push_back(recordId);
+  freshBody_.swap(loadedBody_);
+  freshId_ = recordId;
+}
+
+bool ResultStream::FreshBody(std::uint32_t recordId, std::string_view* body) const {
+  if (freshId_ == 0 || freshId_ != recordId) return false;
+  *body = freshBody_;
+  return true;
+}
+
 std::uint32_t ResultStream::Consider(std::uint32_t candidate) {
   PoolReset(&pool_, poolStart_);
   const std::uint16_t driving = plan_.drivingSet;
@@ -172,15 +198,12 @@ std::uint32_t ResultStream::Consider(std::uint32_t candidate) {
     if (seen_.count(candidate) != 0) return arbcode::SUCCESS;
     bool found = false;
     if (std::uint32_t code = Load(driving, candidate, &found)) return code;
-    if (found && Holds()) {
-      seen_.insert(candidate);
-      ids_.push_back(candidate);
-    }
+    if (found && Holds()) Accept(candidate);
     return arbcode::SUCCESS;
   }
   bool found = false;
   if (std::uint32_t code = Load(driving, candidate, &found)) return code;
-  if (!found) return arbcode::SUCCESS;
+  if (!found || !DrivingRecordQualifies()) return arbcode::SUCCESS;
   std::vector<std::uint32_t> targets;
   OperandRecordIds(plan_.joinField, records_.roots[driving], &targets);
   void* mark = PoolMark(&pool_);
@@ -188,10 +211,7 @@ std::uint32_t ResultStream::Consider(std::uint32_t candidate) {
     if (seen_.count(target) != 0) continue;
     PoolReset(&pool_, mark);
     if (std::uint32_t code = Load(plan_.yieldingSet, target, &found)) return code;
-    if (found && Holds()) {
-      seen_.insert(target);
-      ids_.push_back(target);
-    }
+    if (found && Holds()) Accept(target);
   }
   return arbcode::SUCCESS;
 }

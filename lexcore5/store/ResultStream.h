@@ -4,9 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
@@ -32,14 +32,28 @@ class ResultStream {
   // Where the results live.
   const CursorSource& Yielding() const { return cursor_.sources[plan_.yieldingSet]; }
 
+  // The stored body of the last result produced since ForgetFreshBody, when that result is
+  // `recordId`: the body it was found to satisfy the criteria with, so that the cursor can hand it
+  // out without reading it again.
+  bool FreshBody(std::uint32_t recordId, std::string_view* body) const;
+  // Called before a move, so that a body produced earlier is never handed out as current: a change
+  // made since then must be seen.
+  void ForgetFreshBody() { freshId_ = 0; }
+
  private:
   std::uint32_t NextCandidates();
   std::uint32_t NextKeyPage();
   std::uint32_t CollectByRecordId();
+  // Index pages go on with the first key after `lastKey`.
+  void ContinueAfter(std::string lastKey);
   std::uint32_t ScanAndSort();
   std::uint32_t Consider(std::uint32_t candidate);
   std::uint32_t Load(std::uint16_t set, std::uint32_t recordId, bool* found);
   bool Holds();
+  // For a join: whether the driving record loaded last can join to a result at all.
+  bool DrivingRecordQualifies();
+  // Records a result; its body is the one loaded last.
+  void Accept(std::uint32_t recordId);
 
   const Cursor& cursor_;
   QueryPlan plan_;
@@ -48,7 +62,9 @@ class ResultStream {
 
   std::vector<std::uint32_t> ids_;
   std::unordered_set<std::uint32_t> seen_;
-  std::deque<std::uint32_t> candidates_;
+  // Candidates waiting to be considered, from nextCandidate_ on.
+  std::vector<std::uint32_t> candidates_;
+  std::size_t nextCandidate_ = 0;
   bool exhausted_ = false;
   std::string nextKey_;
   std::uint32_t lastScanned_ = 0;
@@ -57,6 +73,10 @@ class ResultStream {
   PoolMemoryManager pool_{};
   void* poolStart_ = nullptr;
   QueryRecords records_;
+  // The body of the record loaded last, and that of the last result (0: none).
+  std::string loadedBody_;
+  std::string freshBody_;
+  std::uint32_t freshId_ = 0;
 };
 
 }  // namespace store

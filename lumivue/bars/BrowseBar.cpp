@@ -1,5 +1,6 @@
 #include "bars/BrowseBar.h"
 
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QVBoxLayout>
 
@@ -8,7 +9,21 @@ BrowseBar::BrowseBar(QWidget* parent) : QWidget(parent), list_(new QListWidget(t
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(list_);
   list_->setUniformItemSizes(true);
-  connect(list_, &QListWidget::itemActivated, this, &BrowseBar::Choose);
+  // Not itemActivated: styles that activate on a single click would look a form up while the
+  // person only points at it.
+  connect(list_, &QListWidget::itemDoubleClicked, this, &BrowseBar::Choose);
+  list_->installEventFilter(this);
+}
+
+bool BrowseBar::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == list_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      Choose(list_->currentItem());
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void BrowseBar::Fill(BarSide side, const InputBarState::Browse& browse) {

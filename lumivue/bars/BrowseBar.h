@@ -33,6 +33,9 @@ class BrowseBar : public QWidget {
   // A double click or Enter on a form: look `text` up in `side`'s pane.
   void WordChosen(BarSide side, const QString& text);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void Choose(const QListWidgetItem* item);
 

@@ -52,6 +52,11 @@ ConceptItem* ExportPage::AddConceptFrom(const ConceptPane& source) {
   return line;
 }
 
+void ExportPage::Clear() {
+  list_.Clear();
+  listWindow_->LinesChanged();
+}
+
 bool ExportPage::Save() {
   const QString path = fileName_->text();
   if (path.isEmpty()) return false;

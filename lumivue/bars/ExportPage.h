@@ -27,6 +27,8 @@ class ExportPage : public QWidget {
   // The Export Concept command: the selected concept of `source` becomes the first line of the
   // list (ExportList::AddSelectedConcept, which shows why it cannot). Returns the new line or null.
   ConceptItem* AddConceptFrom(const ConceptPane& source);
+  // Empties the export list (ExportList::Clear).
+  void Clear();
   // "&Save": writes the list into the file the edit names (ExportFileWriter); true when written.
   // Without a name: false, nothing shown.
   bool Save();

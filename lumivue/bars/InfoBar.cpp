@@ -33,6 +33,11 @@ ConceptItem* InfoBar::AddConceptFrom(const ConceptPane& source) {
   return line;
 }
 
+void InfoBar::ForgetDatabase() {
+  Refresh(nullptr, nullptr);
+  export_->Clear();
+}
+
 InfoPage& InfoBar::Page(InfoPages::Tab tab) const {
   return *pages_[tab];
 }

@@ -33,6 +33,9 @@ class InfoBar : public QTabWidget {
   // The Export Concept command on `source`'s selected line (ExportPage::AddConceptFrom); the
   // "Export" tab becomes current when a line was added.
   ConceptItem* AddConceptFrom(const ConceptPane& source);
+  // Before the database closes: the prompt on every page and an empty export list, since the
+  // lines of both hold the database's records.
+  void ForgetDatabase();
 
   // The page of an information tab (kGloss to kIli).
   InfoPage& Page(InfoPages::Tab tab) const;

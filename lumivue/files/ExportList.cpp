@@ -19,3 +19,7 @@ ConceptItem* ExportList::AddSelectedConcept(const ConceptPane& source) {
   pane_.SetLanguage(source.Language());
   return pane_.AddConceptById(meaning->GetRecordID(), ConceptPane::Placement::kAtTop);
 }
+
+void ExportList::Clear() {
+  pane_.SetLanguage({});
+}

@@ -23,6 +23,8 @@ class ExportList {
   // shown, when the selected line is not a concept line with a concept, and null (a library
   // failure shown) when the concept cannot be fetched again.
   ConceptItem* AddSelectedConcept(const ConceptPane& source);
+  // Empties the list and forgets its language: its concepts belong to a database about to close.
+  void Clear();
 
  private:
   PersonInterface& person_;

@@ -37,9 +37,18 @@ CLumivueView::~CLumivueView() {
   delete tree_;
 }
 
-void CLumivueView::LookUp(const QString& text) {
-  if (text.trimmed().isEmpty()) return;
-  std::string language = pane_.Language();
+ConceptPane* CLumivueView::PaneOf(BarSide side) {
+  return side == BarSide::kLeft ? &pane_ : nullptr;
+}
+
+TreeListBoxWidget* CLumivueView::TreeOf(BarSide side) {
+  return side == BarSide::kLeft ? tree_ : nullptr;
+}
+
+void CLumivueView::LookUp(const QString& text, BarSide side) {
+  ConceptPane* pane = PaneOf(side);
+  if (pane == nullptr || text.trimmed().isEmpty()) return;
+  std::string language = pane->Language();
   if (language.empty() && !database_.LanguageList().empty()) {
     language = database_.LanguageList().front().Code();
   }
@@ -47,7 +56,7 @@ void CLumivueView::LookUp(const QString& text) {
     person_.ShowMessage(message::kNoLanguageSelected.text);
     return;
   }
-  const TreeItem* found = pane_.LookUpFromBar(language, text.toStdString());
+  const TreeItem* found = pane->LookUpFromBar(language, text.toStdString());
   LinesChanged();
   if (found == nullptr) person_.ShowMessage(message::kWordNotFound.text);
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "bars/BarSide.h"
 #include "shell/CommandContext.h"
 #include "tree/ConceptPane.h"
 #include "tree/LineFinder.h"
@@ -30,11 +31,17 @@ class CLumivueView : public QWidget {
   const std::shared_ptr<CLumivueDoc>& Document() const { return document_; }
   ConceptPane& ActivePane() { return pane_; }
   TreeListBoxWidget& ActiveTree() { return *tree_; }
+  // The pane and tree window of a side of the bars; null for a side the view does not have.
+  virtual ConceptPane* PaneOf(BarSide side);
+  virtual TreeListBoxWidget* TreeOf(BarSide side);
 
-  // Looks up the word form in `text` in the pane's language; a pane that has none yet takes the
-  // database's first language. "Word not found !" when nothing is found; an empty text does
-  // nothing.
-  void LookUp(const QString& text);
+  // Looks up the word form in `text` in the language of the side's pane; a pane that has none yet
+  // takes the database's first language. "Word not found !" when nothing is found; an empty text
+  // does nothing.
+  void LookUp(const QString& text, BarSide side = BarSide::kLeft);
+  // Redraws the trees after their lines changed from outside the view (the input bar's look-up)
+  // and tells the frame.
+  virtual void LinesChanged();
   // Runs a command of the view on the active pane: clearing, notes, the Follow commands, Top
   // hyperonym, the look-up of the current variant and refresh. False for any other command.
   bool Run(int commandId);
@@ -58,9 +65,6 @@ class CLumivueView : public QWidget {
   void ContextMenuWanted(QPoint globalPos);
 
  private:
-  // Redraws the tree after a command changed its lines and tells the frame.
-  void LinesChanged();
-
   std::shared_ptr<CLumivueDoc> document_;
   ViewerDatabase& database_;
   PersonInterface& person_;

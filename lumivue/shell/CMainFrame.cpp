@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QLineEdit>
@@ -12,13 +13,16 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "bars/BrowseBar.h"
+#include "bars/FilterBar.h"
+#include "bars/InfoBar.h"
+#include "bars/InputBar.h"
 #include "shell/AboutBox.h"
 #include "shell/CLumivueChildFrm.h"
 #include "shell/CLumivueDoc.h"
 #include "shell/CLumivueView.h"
 #include "shell/CommandId.h"
 #include "shell/FindDialog.h"
-#include "shell/LookupBar.h"
 #include "shell/MenuLayout.h"
 #include "shell/MessageTexts.h"
 #include "shell/SettingsStore.h"
@@ -29,6 +33,8 @@ namespace {
 
 // The least size of a new view window: room for the word field and a dozen rows.
 constexpr QSize kNewWindowSize(480, 360);
+// What the filter and information bars keep at least: their tab or combo row and one line.
+constexpr QSize kLeastBarSize(120, 48);
 
 QFont FontOf(const ViewerSettings& settings) {
   return QFont(QString::fromStdString(settings.fontName), settings.FontPoints());
@@ -55,6 +61,10 @@ CMainFrame::CMainFrame()
       mdi_(new QMdiArea(this)),
       toolBar_(new QToolBar(QStringLiteral("Toolbar"), this)),
       contextMenu_(new QMenu(this)),
+      infoBar_(new InfoBar(database_, person_)),
+      infoDock_(new QDockWidget(QStringLiteral("Information"), this)),
+      filterBar_(new FilterBar(database_.Filter())),
+      filterDock_(new QDockWidget(QStringLiteral("Filter"), this)),
       paneFont_(FontOf(settings_)) {
   setWindowTitle(QString::fromUtf8(message::kFrameCaption.text));
   setCentralWidget(mdi_);
@@ -69,8 +79,11 @@ CMainFrame::CMainFrame()
 }
 
 CMainFrame::~CMainFrame() {
-  // The views hold lines of the database: they go before it closes.
-  DestroyAllViews();
+  // The views and the export list hold lines of the database: they go before it closes.
+  ForgetDatabase();
+  // Hiding the bars while the window goes must not reach the commands, which are gone by then.
+  infoDock_->disconnect(this);
+  filterDock_->disconnect(this);
 }
 
 void CMainFrame::CreateCommands() {
@@ -86,14 +99,32 @@ void CMainFrame::CreateBars() {
   toolBar_->setIconSize(QSize(16, 15));
   MenuLayout::BuildToolBar(*toolBar_, commands_);
   addToolBar(Qt::TopToolBarArea, toolBar_);
-  // The filter and information bars dock here when they exist.
+
+  // The bars give way to the views: a small main window (the default one among them) keeps its
+  // size however much the pages would like.
+  filterBar_->setMinimumSize(kLeastBarSize);
+  infoBar_->setMinimumSize(kLeastBarSize);
+  filterDock_->setObjectName(QStringLiteral("filterBar"));
+  filterDock_->setWidget(filterBar_);
+  addDockWidget(Qt::LeftDockWidgetArea, filterDock_);
+  connect(filterBar_, &FilterBar::FilterChanged, this, [this] {
+    panes_.Show(PersonInterface::StatusPane::kFilter,
+                QString::fromUtf8(database_.Filter().StatusText().text));
+  });
+
+  infoDock_->setObjectName(QStringLiteral("infoBar"));
+  infoDock_->setWidget(infoBar_);
+  addDockWidget(Qt::BottomDockWidgetArea, infoDock_);
+  connect(infoDock_, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommands);
+  connect(filterDock_, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommands);
 }
 
 // Database
 
 bool CMainFrame::OpenDatabase(const QString& path) {
-  DestroyAllViews();
+  ForgetDatabase();
   const bool open = database_.Open(path.toStdString()) == 1;
+  filterBar_->Rebuild();
   panes_.Show(PersonInterface::StatusPane::kFilter,
               QString::fromUtf8(database_.Filter().StatusText().text));
   UpdateCommands();
@@ -122,17 +153,23 @@ CLumivueView* CMainFrame::NewView(ViewKind kind) {
   auto document = std::make_shared<CLumivueDoc>(kind, ++untitledCount_);
   auto* view = new CLumivueView(document, database_, person_);
   CLumivueChildFrm* frame = AddFrame(view);
-  frame->InputBar().WordEdit().setFocus(Qt::OtherFocusReason);
+  frame->Input().WordEdit(BarSide::kLeft).setFocus(Qt::OtherFocusReason);
   return view;
 }
 
 CLumivueChildFrm* CMainFrame::AddFrame(CLumivueView* view) {
   view->SetPaneFont(paneFont_);
   view->SetDataTips(settings_.dataTips);
-  auto* frame = new CLumivueChildFrm(view);
+  auto* frame = new CLumivueChildFrm(view, database_, person_);
   mdi_->addSubWindow(frame);
   frame->resize(kNewWindowSize.expandedTo(mdi_->viewport()->size() * 3 / 4));
-  connect(view, &CLumivueView::StateChanged, this, &CMainFrame::UpdateCommands);
+  connect(view, &CLumivueView::StateChanged, this, [this] {
+    UpdateCommands();
+    RefreshInfoBar();
+  });
+  // The information bar may hold the view's pane; it lets go before the pane is gone.
+  connect(view, &QObject::destroyed, infoBar_, [this] { infoBar_->Refresh(nullptr, nullptr); });
+  connect(&frame->BrowseDock(), &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommands);
   connect(view, &CLumivueView::ContextMenuWanted, this,
           [this, frame](QPoint globalPos) { ShowContextMenu(*frame, globalPos); });
   // Queued: the window is still half destroyed when it says so.
@@ -141,6 +178,11 @@ CLumivueChildFrm* CMainFrame::AddFrame(CLumivueView* view) {
   mdi_->setActiveSubWindow(frame);
   RefreshWindowState();
   return frame;
+}
+
+void CMainFrame::ForgetDatabase() {
+  DestroyAllViews();
+  infoBar_->ForgetDatabase();
 }
 
 void CMainFrame::DestroyAllViews() {
@@ -192,7 +234,18 @@ void CMainFrame::RefreshWindowState() {
     panes_.Show(PersonInterface::StatusPane::kLines,
                 QString::fromStdString(FormatMessage(message::kLineStatus.text, 0, 0)));
   }
+  RefreshInfoBar();
   UpdateCommands();
+}
+
+void CMainFrame::RefreshInfoBar() {
+  CLumivueView* view = ActiveView();
+  if (view == nullptr) {
+    infoBar_->Refresh(nullptr, nullptr);
+    return;
+  }
+  ConceptPane& pane = view->ActivePane();
+  infoBar_->Refresh(pane.Lines().Selected(), &pane);
 }
 
 void CMainFrame::ShowContextMenu(CLumivueChildFrm& frame, QPoint globalPos) {
@@ -208,9 +261,11 @@ QWidget* CMainFrame::FocusWidget(PersonInterface::FocusTarget target) const {
     case PersonInterface::FocusTarget::kLeftTree:
       return &frame->View().ActiveTree();
     case PersonInterface::FocusTarget::kLeftWordEdit:
-      return &frame->InputBar().WordEdit();
+      return &frame->Input().WordEdit(BarSide::kLeft);
     case PersonInterface::FocusTarget::kRightTree:
+      return frame->View().TreeOf(BarSide::kRight);
     case PersonInterface::FocusTarget::kRightWordEdit:
+      if (frame->Input().HasRightSide()) return &frame->Input().WordEdit(BarSide::kRight);
       break;
   }
   return nullptr;
@@ -242,6 +297,18 @@ void CMainFrame::Run(int commandId) {
     case command::kInputBar:
     case command::kToggleInputBar:
       ToggleInputBar();
+      break;
+    case command::kBrowseBar:
+      ToggleBrowseBar();
+      break;
+    case command::kFilterBar:
+      filterDock_->setVisible(filterDock_->isHidden());
+      break;
+    case command::kInfoBar:
+      infoDock_->setVisible(infoDock_->isHidden());
+      break;
+    case command::kExportConcept:
+      ExportConcept();
       break;
     case command::kFont:
       ChooseFont();
@@ -295,13 +362,30 @@ void CMainFrame::UpdateCommands() {
   commands_.Action(command::kStatusBar)->setChecked(!statusBar()->isHidden());
   commands_.Action(command::kDataTips)->setChecked(settings_.dataTips);
   commands_.Action(command::kInputBar)
-      ->setChecked(frame != nullptr && !frame->InputBar().isHidden());
+      ->setChecked(frame != nullptr && !frame->InputToolBar().isHidden());
+  commands_.Action(command::kBrowseBar)
+      ->setChecked(frame != nullptr && !frame->BrowseDock().isHidden());
+  commands_.Action(command::kFilterBar)->setChecked(!filterDock_->isHidden());
+  commands_.Action(command::kInfoBar)->setChecked(!infoDock_->isHidden());
 }
 
 void CMainFrame::ToggleInputBar() {
   CLumivueChildFrm* frame = ActiveFrame();
   if (frame == nullptr) return;
-  frame->InputBar().setHidden(!frame->InputBar().isHidden());
+  frame->InputToolBar().setHidden(!frame->InputToolBar().isHidden());
+}
+
+void CMainFrame::ToggleBrowseBar() {
+  CLumivueChildFrm* frame = ActiveFrame();
+  if (frame == nullptr) return;
+  frame->BrowseDock().setHidden(!frame->BrowseDock().isHidden());
+}
+
+void CMainFrame::ExportConcept() {
+  CLumivueView* view = ActiveView();
+  if (view == nullptr) return;
+  infoDock_->show();
+  infoBar_->AddConceptFrom(view->ActivePane());
 }
 
 void CMainFrame::NewWindow() {
@@ -389,7 +473,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   settings_.RecordWindow(isMaximized(), isMinimized(), WindowRectOf(geometry()));
   SettingsStore::WriteBarState(saveState());
   SettingsStore::Write(settings_);
-  DestroyAllViews();
+  ForgetDatabase();
   database_.Close();
   event->accept();
 }

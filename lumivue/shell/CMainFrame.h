@@ -1,6 +1,7 @@
 // The main window: the view windows in an MDI area, the menus, tool bar and accelerators built
-// from the command table, the status bar's three panes, the open database, the trees' font and the
-// DataTips setting. It reads the settings when it is made and writes them when it closes.
+// from the command table, the filter and information bars, the status bar's three panes, the open
+// database, the trees' font and the DataTips setting. It reads the settings when it is made and
+// writes them when it closes.
 #pragma once
 
 #include <QFont>
@@ -18,6 +19,9 @@
 
 class CLumivueChildFrm;
 class CLumivueView;
+class FilterBar;
+class InfoBar;
+class QDockWidget;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -36,6 +40,10 @@ class CMainFrame : public QMainWindow {
   const ViewerSettings& Settings() const { return settings_; }
   const QFont& PaneFont() const { return paneFont_; }
   QMenu& ContextMenu() const { return *contextMenu_; }
+  InfoBar& Information() const { return *infoBar_; }
+  FilterBar& Filters() const { return *filterBar_; }
+  QDockWidget& InfoDock() const { return *infoDock_; }
+  QDockWidget& FilterDock() const { return *filterDock_; }
 
   // Closes every view window, then opens `path`; true when the database is open.
   bool OpenDatabase(const QString& path);
@@ -73,7 +81,13 @@ class CMainFrame : public QMainWindow {
   void CreateCommands();
   void CreateBars();
   CLumivueChildFrm* AddFrame(CLumivueView* view);
+  // The views and the export list: what holds records of the open database.
+  void ForgetDatabase();
   void DestroyAllViews();
+  // The information pages follow the active view's selected line.
+  void RefreshInfoBar();
+  // Export Concept: the selected concept of the active view goes to the export list.
+  void ExportConcept();
   // The caption, the windows' titles, the menus (short without a view), the line pane and the
   // commands, after a window came, went or became active.
   void RefreshWindowState();
@@ -84,6 +98,7 @@ class CMainFrame : public QMainWindow {
   void Tile(int commandId);
   void ArrangeIcons();
   void ToggleInputBar();
+  void ToggleBrowseBar();
   QWidget* FocusWidget(PersonInterface::FocusTarget target) const;
 
   ViewerSettings settings_;
@@ -95,6 +110,10 @@ class CMainFrame : public QMainWindow {
   QMdiArea* mdi_;
   QToolBar* toolBar_;
   QMenu* contextMenu_;
+  InfoBar* infoBar_;
+  QDockWidget* infoDock_;
+  FilterBar* filterBar_;
+  QDockWidget* filterDock_;
   QFont paneFont_;
   QString searchText_;
   int untitledCount_ = 0;

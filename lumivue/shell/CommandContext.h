@@ -22,8 +22,7 @@ enum class Enabling {
   kView,             // a view is active
   kConceptSelected,  // the active pane's selected line is a concept line
   kLineNotIli,       // a line is selected and it is not an ILI line
-  // Commands of windows this program does not have yet (multilingual view, view files, control
-  // bars, export, help): shown in menus and tool bar so that the layout stays familiar, never
-  // enabled.
+  // Commands of windows this program does not have yet (multilingual view, view files, help): shown
+  // in menus and tool bar so that the layout stays familiar, never enabled.
   kUnavailable,
 };

@@ -64,13 +64,11 @@ constexpr std::array kSpecs = {
                 "Show or hide the word field of the active view\nInput bar", "", kView, true},
     CommandSpec{command::kFilterBar, "&Filter Dialog\tCtrl+Shift+F",
                 "Show or hide the relation and part-of-speech filter\nFilter", "Ctrl+Shift+F",
-                kUnavailable, true},
+                kAlways, true},
     CommandSpec{command::kInfoBar, "&Info Dialog\tCtrl+Shift+I",
-                "Show or hide the information pages\nInformation", "Ctrl+Shift+I", kUnavailable,
-                true},
+                "Show or hide the information pages\nInformation", "Ctrl+Shift+I", kAlways, true},
     CommandSpec{command::kBrowseBar, "&Browse Dialog\tCtrl+Shift+B",
-                "Show or hide the word list of the language\nBrowse", "Ctrl+Shift+B", kUnavailable,
-                true},
+                "Show or hide the word list of the language\nBrowse", "Ctrl+Shift+B", kView, true},
     // Options
     CommandSpec{command::kFont, "&Font...", "Choose the font of the trees\nFont", "", kAlways,
                 false},
@@ -142,7 +140,7 @@ constexpr std::array kSpecs = {
                 "Clear the current tree\nClear Tree(Ctrl+Del)", "", kView, false},
     CommandSpec{command::kExportConcept, "&Export Concept\tCtrl+Shift+E",
                 "Export the current concept to the export tab (Ctrl+Shift+E)\nExport",
-                "Ctrl+Shift+E", kUnavailable, false},
+                "Ctrl+Shift+E", kConceptSelected, false},
 };
 
 }  // namespace

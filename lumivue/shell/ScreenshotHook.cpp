@@ -9,7 +9,6 @@
 #include "shell/CLumivueChildFrm.h"
 #include "shell/CLumivueView.h"
 #include "shell/CMainFrame.h"
-#include "shell/LookupBar.h"
 #include "tree/TreeListBoxWidget.h"
 
 namespace {
@@ -22,7 +21,7 @@ void LookUpAndExpand(CMainFrame& frame, const QString& word) {
   CLumivueChildFrm* window = frame.ActiveFrame();
   if (window == nullptr) return;
   window->showMaximized();
-  window->InputBar().LookUp(word);
+  window->LookUp(BarSide::kLeft, word);
   CLumivueView* view = &window->View();
   ConceptPane& pane = view->ActivePane();
   for (std::size_t row = 0; row < pane.Lines().VisibleCount(); ++row) {

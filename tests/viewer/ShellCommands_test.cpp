@@ -9,15 +9,16 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QtTest>
 
 #include "ShellSupport.h"
+#include "bars/InputBar.h"
 #include "shell/CLumivueApp.h"
 #include "shell/CLumivueChildFrm.h"
 #include "shell/CLumivueView.h"
 #include "shell/CMainFrame.h"
 #include "shell/CommandId.h"
-#include "shell/LookupBar.h"
 #include "shell/StatusPanes.h"
 #include "shell/WindowPerson.h"
 #include "shell/WindowTiler.h"
@@ -107,12 +108,11 @@ void ShellCommandsTest::aViewBringsItsMenusAndCommands() {
   QVERIFY(!Enabled(FollowCommand::kHyperonym));
   QVERIFY(!Enabled(command::kDropClearSubtree));
   // Commands of windows still to come stay off even with a view.
-  for (const int id : {command::kSaveView, command::kEquivalenceLink, command::kExportConcept,
-                       command::kFilterBar}) {
+  for (const int id : {command::kSaveView, command::kEquivalenceLink, command::kExportConcept}) {
     QVERIFY2(!Enabled(id), qPrintable(QString::number(id)));
   }
   // The word field has the focus after New.
-  QCOMPARE(frame.focusWidget(), &frame.ActiveFrame()->InputBar().WordEdit());
+  QCOMPARE(frame.focusWidget(), &frame.ActiveFrame()->Input().WordEdit(BarSide::kLeft));
 
   frame.Run(command::kClose);
   QTRY_VERIFY(frame.Frames().isEmpty());
@@ -223,7 +223,7 @@ void ShellCommandsTest::inputBarToggles() {
   CMainFrame& frame = Start("-F " + wordNet_ + " -L");
   frame.show();
   QVERIFY(QTest::qWaitForWindowExposed(&frame));
-  LookupBar& bar = frame.ActiveFrame()->InputBar();
+  QToolBar& bar = frame.ActiveFrame()->InputToolBar();
   QVERIFY(frame.Commands().Action(command::kInputBar)->isChecked());
   frame.Run(command::kToggleInputBar);
   QVERIFY(bar.isHidden());

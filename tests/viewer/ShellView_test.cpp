@@ -10,12 +10,12 @@
 #include <QtTest>
 
 #include "ShellSupport.h"
+#include "bars/InputBar.h"
 #include "shell/CLumivueApp.h"
 #include "shell/CLumivueChildFrm.h"
 #include "shell/CLumivueView.h"
 #include "shell/CMainFrame.h"
 #include "shell/CommandId.h"
-#include "shell/LookupBar.h"
 #include "tree/FollowCommand.h"
 #include "tree/TreeListBoxWidget.h"
 
@@ -69,9 +69,9 @@ void ShellViewTest::StartWithDog() {
   Reactivate();
   frame_->ActiveFrame()->showMaximized();
   view_ = frame_->ActiveView();
-  LookupBar& bar = frame_->ActiveFrame()->InputBar();
-  QTest::keyClicks(&bar.WordEdit(), QStringLiteral("dog"));
-  QTest::keyClick(&bar.WordEdit(), Qt::Key_Return);
+  QLineEdit& edit = frame_->ActiveFrame()->Input().WordEdit(BarSide::kLeft);
+  QTest::keyClicks(&edit, QStringLiteral("dog"));
+  QTest::keyClick(&edit, Qt::Key_Return);
   QVERIFY(view_->ActivePane().Lines().VisibleCount() > 0);
 }
 

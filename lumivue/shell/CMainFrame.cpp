@@ -35,6 +35,7 @@ namespace {
 constexpr QSize kNewWindowSize(480, 360);
 // What the filter and information bars keep at least: their tab or combo row and one line.
 constexpr QSize kLeastBarSize(120, 48);
+constexpr int kInfoBarHeight = 220;
 
 QFont FontOf(const ViewerSettings& settings) {
   return QFont(QString::fromStdString(settings.fontName), settings.FontPoints());
@@ -115,6 +116,8 @@ void CMainFrame::CreateBars() {
   infoDock_->setObjectName(QStringLiteral("infoBar"));
   infoDock_->setWidget(infoBar_);
   addDockWidget(Qt::BottomDockWidgetArea, infoDock_);
+  // The trees keep most of the room until the person (or the stored layout) says otherwise.
+  resizeDocks({infoDock_}, {kInfoBarHeight}, Qt::Vertical);
   connect(infoDock_, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommands);
   connect(filterDock_, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommands);
 }

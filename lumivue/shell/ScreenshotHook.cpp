@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include "bars/InfoBar.h"
 #include "shell/CLumivueChildFrm.h"
 #include "shell/CLumivueView.h"
 #include "shell/CMainFrame.h"
@@ -15,7 +16,7 @@ namespace {
 
 // Time for the window manager of the virtual display to map and lay out the window.
 constexpr int kSettleMilliseconds = 800;
-constexpr QSize kPictureSize(1024, 720);
+constexpr QSize kPictureSize(1280, 900);
 
 void LookUpAndExpand(CMainFrame& frame, const QString& word) {
   CLumivueChildFrm* window = frame.ActiveFrame();
@@ -31,7 +32,8 @@ void LookUpAndExpand(CMainFrame& frame, const QString& word) {
     pane.ExpandLine(*line);
     break;
   }
-  view->ActiveTree().LinesChanged();
+  // Through the view, so that the information bar follows the selected meaning.
+  view->LinesChanged();
 }
 
 }  // namespace
@@ -40,8 +42,10 @@ void ScreenshotHook::Arm(CMainFrame& frame) {
   const QString path = qEnvironmentVariable("LUMIVUE_SCREENSHOT");
   if (path.isEmpty()) return;
   const QString word = qEnvironmentVariable("LUMIVUE_SCREENSHOT_WORD");
-  QTimer::singleShot(0, &frame, [&frame, word] {
+  const int tab = qEnvironmentVariableIntValue("LUMIVUE_SCREENSHOT_TAB");
+  QTimer::singleShot(0, &frame, [&frame, word, tab] {
     frame.resize(kPictureSize);
+    frame.Information().setCurrentIndex(tab);
     if (!word.isEmpty()) LookUpAndExpand(frame, word);
   });
   QTimer::singleShot(kSettleMilliseconds, &frame, [&frame, path] {

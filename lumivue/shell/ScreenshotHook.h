@@ -2,8 +2,10 @@
 // environment variables:
 //   LUMIVUE_SCREENSHOT=<file.png>   save a picture of the main window there, then quit;
 //   LUMIVUE_SCREENSHOT_WORD=<word>  first maximize the active view's window, look the word up
-//                                    through its word field and expand its first meaning.
-// The window is given 1024 by 720 pixels first, so that the picture is the same on every display.
+//                                    through its input bar and select and expand its first
+//                                    meaning;
+//   LUMIVUE_SCREENSHOT_TAB=<0-4>    the information bar's tab to show (Gloss when absent).
+// The window is given 1280 by 900 pixels first, so that the picture is the same on every display.
 // Without LUMIVUE_SCREENSHOT nothing happens.
 #pragma once
 

@@ -103,6 +103,15 @@ bool InputBar::ChooseLanguage(BarSide side, int number) {
   return true;
 }
 
+bool InputBar::ShowLanguage(BarSide side, const std::string& code) {
+  QComboBox& combo = *Of(side).language;
+  const int index =
+      combo.findData(QString::fromStdString(code), Qt::UserRole, Qt::MatchFixedString);
+  if (index < 0) return false;
+  combo.setCurrentIndex(index);
+  return true;
+}
+
 QString InputBar::Text(BarSide side) const {
   return Of(side).edit->text();
 }

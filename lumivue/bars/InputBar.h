@@ -59,6 +59,9 @@ class InputBar : public QWidget {
   // Chooses language `number` (1-based) of the side's combo, as a person would; false when the
   // combo has no such entry.
   bool ChooseLanguage(BarSide side, int number);
+  // Shows language `code` in the side's combo without telling anyone (the pane already has it, as
+  // after reading a view file); false when the combo does not hold it.
+  bool ShowLanguage(BarSide side, const std::string& code);
   QString Text(BarSide side) const;
 
   // The browse bar's content for the side's text and language (InputBarState::BrowseFor).

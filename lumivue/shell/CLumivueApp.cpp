@@ -1,6 +1,9 @@
 #include "shell/CLumivueApp.h"
 
+#include <QTimer>
+
 #include "shell/CMainFrame.h"
+#include "shell/CommandId.h"
 
 CLumivueApp::CLumivueApp(const QString& commandLine)
     : commandLine_(CommandLine::Parse(commandLine.toStdString())) {}
@@ -24,8 +27,14 @@ void CLumivueApp::InitInstance() {
   }
   if (frame_->Database().HasDatabase() == 1) {
     for (const ViewKind kind : commandLine_.Views()) frame_->NewView(kind);
-    if (commandLine_.IsEmpty()) frame_->NewView(ViewKind::kMonolingual);
+    for (const std::string& path : commandLine_.ViewFiles()) {
+      frame_->ViewFiles().Open(QString::fromStdString(path));
+    }
   }
   frame_->ShowAsSettingsSay();
   frame_->activateWindow();
+  // Without any option the New dialog offers the two kinds of view, once the window is up.
+  if (frame_->Database().HasDatabase() == 1 && commandLine_.IsEmpty()) {
+    QTimer::singleShot(0, frame_.get(), [frame = frame_.get()] { frame->Run(command::kNew); });
+  }
 }

@@ -1,5 +1,7 @@
 #include "shell/CLumivueDoc.h"
 
+#include <QFileInfo>
+
 namespace {
 
 QString KindName(ViewKind kind) {
@@ -10,7 +12,12 @@ QString KindName(ViewKind kind) {
 }  // namespace
 
 CLumivueDoc::CLumivueDoc(ViewKind kind, int number)
-    : title_(KindName(kind) + QString::number(number)) {}
+    : kind_(kind), title_(KindName(kind) + QString::number(number)) {}
+
+void CLumivueDoc::SetPath(const QString& path) {
+  path_ = path;
+  title_ = QFileInfo(path).fileName();
+}
 
 QString CLumivueDoc::WindowTitle(int window, int windows) const {
   return windows > 1 ? title_ + ':' + QString::number(window) : title_;

@@ -15,30 +15,35 @@
 
 CLumivueView::CLumivueView(std::shared_ptr<CLumivueDoc> document, ViewerDatabase& database,
                            PersonInterface& person, QWidget* parent)
-    : QWidget(parent),
-      document_(std::move(document)),
-      database_(database),
-      person_(person),
-      pane_(database, person),
-      tree_(new TreeListBoxWidget(pane_, this)) {
+    : CLumivueView(std::move(document), database, person, WithoutPane{}, parent) {
+  pane_ = std::make_unique<ConceptPane>(database, person);
+  tree_ = new TreeListBoxWidget(*pane_, this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(tree_);
   setFocusProxy(tree_);
-  connect(tree_, &TreeListBoxWidget::SelectionChanged, this, &CLumivueView::StateChanged);
-  connect(tree_, &TreeListBoxWidget::ContextMenuWanted, this, &CLumivueView::ContextMenuWanted);
-  connect(tree_, &TreeListBoxWidget::CommandWanted, this,
-          [this](int commandId) { Run(commandId); });
-  connect(tree_, &TreeListBoxWidget::NoteEditWanted, this, &CLumivueView::EditSelectedNote);
+  Attach(*tree_);
 }
+
+CLumivueView::CLumivueView(std::shared_ptr<CLumivueDoc> document, ViewerDatabase& database,
+                           PersonInterface& person, WithoutPane, QWidget* parent)
+    : QWidget(parent), database_(database), person_(person), document_(std::move(document)) {}
 
 CLumivueView::~CLumivueView() {
   // The tree draws the pane; it must go while the pane is still there.
   delete tree_;
 }
 
+void CLumivueView::Attach(TreeListBoxWidget& tree) {
+  connect(&tree, &TreeListBoxWidget::SelectionChanged, this, &CLumivueView::StateChanged);
+  connect(&tree, &TreeListBoxWidget::ContextMenuWanted, this, &CLumivueView::ContextMenuWanted);
+  connect(&tree, &TreeListBoxWidget::CommandWanted, this,
+          [this](int commandId) { Run(commandId); });
+  connect(&tree, &TreeListBoxWidget::NoteEditWanted, this, &CLumivueView::EditSelectedNote);
+}
+
 ConceptPane* CLumivueView::PaneOf(BarSide side) {
-  return side == BarSide::kLeft ? &pane_ : nullptr;
+  return side == BarSide::kLeft ? pane_.get() : nullptr;
 }
 
 TreeListBoxWidget* CLumivueView::TreeOf(BarSide side) {
@@ -65,67 +70,74 @@ bool CLumivueView::Run(int commandId) {
   switch (commandId) {
     case command::kClearTree:
     case command::kDropClearTree:
-      pane_.ClearTree();
+      ActivePane().ClearTree();
       break;
     case command::kClearSubtree:
     case command::kDropClearSubtree:
-      pane_.ClearSubtree();
+      ActivePane().ClearSubtree();
       break;
     case command::kAddNote:
       if (const auto text = NoteDialog::Ask(QString(), this)) AddNote(*text);
       return true;
     case command::kTopHyperonym:
-      pane_.TopHyperonym();
+      ActivePane().TopHyperonym();
       break;
     case command::kLookUpVariant:
-      pane_.LookUpCurrentVariant();
+      ActivePane().LookUpCurrentVariant();
       break;
     case command::kRefresh:
-      pane_.Refresh();
+      ActivePane().Refresh();
       break;
     default:
       if (FollowCommand::ById(commandId) == nullptr) return false;
-      pane_.Follow(commandId);
+      ActivePane().Follow(commandId);
   }
   LinesChanged();
   return true;
 }
 
 void CLumivueView::AddNote(const QString& text) {
-  pane_.AddNote(text.toStdString());
+  ActivePane().AddNote(text.toStdString());
   LinesChanged();
-  tree_->setFocus(Qt::OtherFocusReason);
+  ActiveTree().setFocus(Qt::OtherFocusReason);
 }
 
 void CLumivueView::EditSelectedNote() {
-  TreeItem* note = pane_.Lines().Selected();
+  TreeItem* note = ActivePane().Lines().Selected();
   if (note == nullptr || note->Kind() != LineKind::kNote) return;
   const auto text = NoteDialog::Ask(QString::fromStdString(note->Text()), this);
-  if (text && pane_.EditNote(*note, text->toStdString())) LinesChanged();
+  if (text && ActivePane().EditNote(*note, text->toStdString())) LinesChanged();
 }
 
 void CLumivueView::Find(const QString& text, LineFinder::Direction direction) {
-  pane_.Find(text.toStdString(), direction);
+  ActivePane().Find(text.toStdString(), direction);
   LinesChanged();
 }
 
 void CLumivueView::SetPaneFont(const QFont& font) {
-  tree_->setFont(font);
-  tree_->LinesChanged();
+  for (BarSide side : {BarSide::kLeft, BarSide::kRight}) {
+    if (TreeListBoxWidget* tree = TreeOf(side)) {
+      tree->setFont(font);
+      tree->LinesChanged();
+    }
+  }
 }
 
 void CLumivueView::SetDataTips(bool on) {
-  tree_->SetDataTips(on);
+  for (BarSide side : {BarSide::kLeft, BarSide::kRight}) {
+    if (TreeListBoxWidget* tree = TreeOf(side)) tree->SetDataTips(on);
+  }
 }
 
 void CLumivueView::CopyFrom(CLumivueView& source) {
-  pane_.CopyFrom(source.pane_);
+  ActivePane().CopyFrom(source.ActivePane());
   LinesChanged();
 }
 
 void CLumivueView::Describe(CommandContext& context) {
   context.hasView = true;
-  const TreeItem* selected = pane_.Lines().Selected();
+  context.multilingual = IsMultilingual();
+  const TreeItem* selected = ActivePane().Lines().Selected();
   if (selected == nullptr) return;
   context.selectedKind = selected->Kind();
   context.conceptSelected = selected->Kind() == LineKind::kConcept &&
@@ -133,6 +145,8 @@ void CLumivueView::Describe(CommandContext& context) {
 }
 
 void CLumivueView::LinesChanged() {
-  tree_->LinesChanged();
+  for (BarSide side : {BarSide::kLeft, BarSide::kRight}) {
+    if (TreeListBoxWidget* tree = TreeOf(side)) tree->LinesChanged();
+  }
   emit StateChanged();
 }

@@ -21,10 +21,13 @@
 #include "shell/CLumivueChildFrm.h"
 #include "shell/CLumivueDoc.h"
 #include "shell/CLumivueView.h"
+#include "shell/CTwinBarChildFrm.h"
+#include "shell/CTwinBarView.h"
 #include "shell/CommandId.h"
 #include "shell/FindDialog.h"
 #include "shell/MenuLayout.h"
 #include "shell/MessageTexts.h"
+#include "shell/NewViewDialog.h"
 #include "shell/SettingsStore.h"
 #include "shell/WindowTiler.h"
 #include "tree/TreeListBoxWidget.h"
@@ -66,6 +69,7 @@ CMainFrame::CMainFrame()
       infoDock_(new QDockWidget(QStringLiteral("Information"), this)),
       filterBar_(new FilterBar(database_.Filter())),
       filterDock_(new QDockWidget(QStringLiteral("Filter"), this)),
+      viewFiles_(new ViewFileCommands(*this, person_)),
       paneFont_(FontOf(settings_)) {
   setWindowTitle(QString::fromUtf8(message::kFrameCaption.text));
   setCentralWidget(mdi_);
@@ -76,6 +80,7 @@ CMainFrame::CMainFrame()
   restoreState(SettingsStore::ReadBarState());
   setGeometry(RectOf(settings_.StartRectangle()));
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { RefreshWindowState(); });
+  connect(viewFiles_, &ViewFileCommands::RecentChanged, this, &CMainFrame::RefreshRecentFiles);
   RefreshWindowState();
 }
 
@@ -151,19 +156,39 @@ void CMainFrame::AskAndOpenDatabase() {
 // Views and their windows
 
 CLumivueView* CMainFrame::NewView(ViewKind kind) {
-  // The multilingual view comes with its own frame; until then only the monolingual one is made.
-  if (kind != ViewKind::kMonolingual || database_.HasDatabase() != 1) return nullptr;
-  auto document = std::make_shared<CLumivueDoc>(kind, ++untitledCount_);
-  auto* view = new CLumivueView(document, database_, person_);
-  CLumivueChildFrm* frame = AddFrame(view);
-  frame->Input().WordEdit(BarSide::kLeft).setFocus(Qt::OtherFocusReason);
+  if (database_.HasDatabase() != 1) return nullptr;
+  CLumivueView* view = MakeView(
+      kind, std::make_shared<CLumivueDoc>(kind, ++untitledCounts_[static_cast<std::size_t>(kind)]));
+  FrameOf(*view)->Input().WordEdit(BarSide::kLeft).setFocus(Qt::OtherFocusReason);
   return view;
 }
 
-CLumivueChildFrm* CMainFrame::AddFrame(CLumivueView* view) {
+CLumivueView* CMainFrame::MakeView(ViewKind kind, std::shared_ptr<CLumivueDoc> document) {
+  if (kind == ViewKind::kMultilingual) {
+    auto* view = new CTwinBarView(std::move(document), database_, person_);
+    AddFrame(new CTwinBarChildFrm(view, database_, person_));
+    return view;
+  }
+  auto* view = new CLumivueView(std::move(document), database_, person_);
+  AddFrame(new CLumivueChildFrm(view, database_, person_));
+  return view;
+}
+
+void CMainFrame::AskAndNewView() {
+  if (const auto kind = NewViewDialog::Ask(this)) NewView(*kind);
+}
+
+CLumivueChildFrm* CMainFrame::FrameOf(const CLumivueView& view) const {
+  for (CLumivueChildFrm* frame : Frames()) {
+    if (&frame->View() == &view) return frame;
+  }
+  return nullptr;
+}
+
+CLumivueChildFrm* CMainFrame::AddFrame(CLumivueChildFrm* frame) {
+  CLumivueView* view = &frame->View();
   view->SetPaneFont(paneFont_);
   view->SetDataTips(settings_.dataTips);
-  auto* frame = new CLumivueChildFrm(view, database_, person_);
   mdi_->addSubWindow(frame);
   frame->resize(kNewWindowSize.expandedTo(mdi_->viewport()->size() * 3 / 4));
   connect(view, &CLumivueView::StateChanged, this, [this] {
@@ -230,6 +255,7 @@ void CMainFrame::RefreshWindowState() {
   if (withView != menusWithView_ || menuBar()->actions().isEmpty()) {
     MenuLayout::BuildMenuBar(*menuBar(), commands_, withView);
     menusWithView_ = withView;
+    RefreshRecentFiles();
   }
   if (CLumivueView* view = ActiveView()) {
     view->ActivePane().ShowLineStatus();
@@ -249,6 +275,14 @@ void CMainFrame::RefreshInfoBar() {
   }
   ConceptPane& pane = view->ActivePane();
   infoBar_->Refresh(pane.Lines().Selected(), &pane);
+}
+
+void CMainFrame::RefreshRecentFiles() {
+  // The File menu comes first.
+  const QList<QAction*> menus = menuBar()->actions();
+  if (menus.isEmpty() || menus.first()->menu() == nullptr) return;
+  viewFiles_->FillMenu(*menus.first()->menu(), commands_.Action(command::kExit));
+  viewFiles_->Enable(database_.HasDatabase() == 1);
 }
 
 void CMainFrame::ShowContextMenu(CLumivueChildFrm& frame, QPoint globalPos) {
@@ -279,8 +313,24 @@ QWidget* CMainFrame::FocusWidget(PersonInterface::FocusTarget target) const {
 void CMainFrame::Run(int commandId) {
   switch (commandId) {
     case command::kNew:
+      AskAndNewView();
+      break;
     case command::kNewMonolingual:
       NewView(ViewKind::kMonolingual);
+      break;
+    case command::kNewMultilingual:
+      NewView(ViewKind::kMultilingual);
+      break;
+    case command::kOpenView:
+      viewFiles_->AskAndOpen();
+      break;
+    case command::kSaveView:
+      viewFiles_->Save(ActiveView());
+      RefreshWindowState();
+      break;
+    case command::kSaveViewAs:
+      viewFiles_->SaveAs(ActiveView());
+      RefreshWindowState();
       break;
     case command::kClose:
       if (CLumivueChildFrm* frame = ActiveFrame()) frame->close();
@@ -361,6 +411,7 @@ void CMainFrame::UpdateCommands() {
   CLumivueChildFrm* frame = ActiveFrame();
   if (frame != nullptr) frame->View().Describe(context);
   commands_.Enable(context);
+  viewFiles_->Enable(context.databaseOpen);
   commands_.Action(command::kToolBar)->setChecked(!toolBar_->isHidden());
   commands_.Action(command::kStatusBar)->setChecked(!statusBar()->isHidden());
   commands_.Action(command::kDataTips)->setChecked(settings_.dataTips);
@@ -394,9 +445,14 @@ void CMainFrame::ExportConcept() {
 void CMainFrame::NewWindow() {
   CLumivueView* source = ActiveView();
   if (source == nullptr) return;
-  auto* view = new CLumivueView(source->Document(), database_, person_);
-  AddFrame(view);
+  CLumivueView* view = MakeView(source->Document()->Kind(), source->Document());
   view->CopyFrom(*source);
+  CLumivueChildFrm* frame = FrameOf(*view);
+  for (BarSide side : {BarSide::kLeft, BarSide::kRight}) {
+    if (const ConceptPane* pane = view->PaneOf(side)) {
+      frame->Input().ShowLanguage(side, pane->Language());
+    }
+  }
 }
 
 void CMainFrame::ChooseFont() {
@@ -476,6 +532,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   settings_.RecordWindow(isMaximized(), isMinimized(), WindowRectOf(geometry()));
   SettingsStore::WriteBarState(saveState());
   SettingsStore::Write(settings_);
+  viewFiles_->Store();
   ForgetDatabase();
   database_.Close();
   event->accept();

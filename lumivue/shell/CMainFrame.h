@@ -4,6 +4,9 @@
 // writes them when it closes.
 #pragma once
 
+#include <array>
+#include <memory>
+
 #include <QFont>
 #include <QList>
 #include <QMainWindow>
@@ -11,6 +14,7 @@
 
 #include "shell/CommandTable.h"
 #include "shell/StatusPanes.h"
+#include "shell/ViewFileCommands.h"
 #include "shell/ViewKind.h"
 #include "shell/ViewPrinting.h"
 #include "shell/ViewerDatabase.h"
@@ -18,6 +22,7 @@
 #include "shell/WindowPerson.h"
 
 class CLumivueChildFrm;
+class CLumivueDoc;
 class CLumivueView;
 class FilterBar;
 class InfoBar;
@@ -53,9 +58,12 @@ class CMainFrame : public QMainWindow {
   // Asks for a database file; on OK opens it as OpenDatabase does.
   void AskAndOpenDatabase();
 
-  // A new view of that kind with its window; null when the kind cannot be made here. The word
-  // field of the new window gets the keyboard focus.
+  // A new view of that kind with its window, on a new document; null without a database. The
+  // word field of the new window gets the keyboard focus.
   CLumivueView* NewView(ViewKind kind);
+  // The window showing `view`; null when it has none.
+  CLumivueChildFrm* FrameOf(const CLumivueView& view) const;
+  ViewFileCommands& ViewFiles() { return *viewFiles_; }
   // The view of the current window; null while there is none.
   CLumivueView* ActiveView() const;
   CLumivueChildFrm* ActiveFrame() const;
@@ -80,7 +88,13 @@ class CMainFrame : public QMainWindow {
  private:
   void CreateCommands();
   void CreateBars();
-  CLumivueChildFrm* AddFrame(CLumivueView* view);
+  // Makes the view of `kind` for `document` and its window.
+  CLumivueView* MakeView(ViewKind kind, std::shared_ptr<CLumivueDoc> document);
+  CLumivueChildFrm* AddFrame(CLumivueChildFrm* frame);
+  // File New: the New dialog's choice of view.
+  void AskAndNewView();
+  // The recent files in the File menu, after it was built or the list changed.
+  void RefreshRecentFiles();
   // The views and the export list: what holds records of the open database.
   void ForgetDatabase();
   void DestroyAllViews();
@@ -114,9 +128,11 @@ class CMainFrame : public QMainWindow {
   QDockWidget* infoDock_;
   FilterBar* filterBar_;
   QDockWidget* filterDock_;
+  ViewFileCommands* viewFiles_;
   QFont paneFont_;
   QString searchText_;
-  int untitledCount_ = 0;
+  // The numbers given to new documents so far, per kind of view.
+  std::array<int, 2> untitledCounts_{};
   // Whether the menu bar holds the menus of an open view.
   bool menusWithView_ = false;
 };

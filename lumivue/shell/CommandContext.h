@@ -9,6 +9,8 @@
 struct CommandContext {
   bool databaseOpen = false;
   bool hasView = false;
+  // The active view shows two languages.
+  bool multilingual = false;
   // The kind of the active pane's selected line; none without a view or a selection.
   std::optional<LineKind> selectedKind;
   // The selected line is a concept line that still holds its concept.
@@ -22,7 +24,10 @@ enum class Enabling {
   kView,             // a view is active
   kConceptSelected,  // the active pane's selected line is a concept line
   kLineNotIli,       // a line is selected and it is not an ILI line
-  // Commands of windows this program does not have yet (multilingual view, view files, help): shown
-  // in menus and tool bar so that the layout stays familiar, never enabled.
+  kMultilingual,     // the active view is multilingual
+  kTwinIli,          // ... and its active pane's selected line is an ILI line
+  kTwinConcept,      // ... and its active pane's selected line is a concept line
+  // Commands of windows this program does not have (help): shown in menus and tool bar so that
+  // the layout stays familiar, never enabled.
   kUnavailable,
 };

@@ -29,14 +29,20 @@ class Scanner {
     while (!AtEnd() && !stop(text_[at_])) ++at_;
     return std::string(text_.substr(begin, at_ - begin));
   }
-  // Skips one word that is not an option; a quoted part is skipped whole, blanks and all.
-  void SkipWord() {
+  // One word that is not an option, without its quotes; a quoted part is taken whole, blanks and
+  // all.
+  std::string TakeWord() {
+    std::string word;
     while (!AtEnd() && !IsBlank(text_[at_])) {
-      if (text_[at_++] == '"') {
-        while (!AtEnd() && text_[at_] != '"') ++at_;
-        Skip(1);
+      if (text_[at_] != '"') {
+        word += text_[at_++];
+        continue;
       }
+      Skip(1);
+      while (!AtEnd() && text_[at_] != '"') word += text_[at_++];
+      Skip(1);
     }
+    return word;
   }
   // The path after an F option.
   std::string TakePath() {
@@ -65,7 +71,8 @@ CommandLine CommandLine::Parse(std::string_view text) {
   for (; !scanner.AtEnd(); scanner.SkipBlanks()) {
     const char introducer = scanner.Peek();
     if (introducer != '-' && introducer != '\\') {
-      scanner.SkipWord();
+      std::string path = scanner.TakeWord();
+      if (!path.empty()) line.viewFiles_.push_back(std::move(path));
       continue;
     }
     const char letter = scanner.Peek(1);
@@ -76,7 +83,7 @@ CommandLine CommandLine::Parse(std::string_view text) {
     } else {
       if (letter == 'L') line.views_.push_back(ViewKind::kMonolingual);
       if (letter == 'T') line.views_.push_back(ViewKind::kMultilingual);
-      scanner.SkipWord();
+      scanner.TakeWord();
     }
   }
   return line;

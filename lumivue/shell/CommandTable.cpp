@@ -20,19 +20,17 @@ constexpr std::array kSpecs = {
                 kDatabase, false},
     CommandSpec{command::kNewMultilingual, "M&ultilingual View",
                 "Open a new view with two language trees side by side\nNew multilingual view",
-                "Ctrl+Shift+T", kUnavailable, false},
+                "Ctrl+Shift+T", kDatabase, false},
     CommandSpec{command::kClose, "&Close", "Close the active view\nClose", "", kView, false},
     CommandSpec{command::kOpenDatabase, "Open &Database ...",
                 "Open another lexical database; every open view is closed\nOpen database", "",
                 kAlways, false},
     CommandSpec{command::kOpenView, "Open &View ...\tCtrl+O",
-                "Open a view (word list) file\nOpen view", "Ctrl+O", kUnavailable, false},
+                "Open a view (word list) file\nOpen view", "Ctrl+O", kDatabase, false},
     CommandSpec{command::kSaveView, "&Save View\tCtrl+S",
-                "Save the active view to its word list file\nSave view", "Ctrl+S", kUnavailable,
-                false},
+                "Save the active view to its word list file\nSave view", "Ctrl+S", kView, false},
     CommandSpec{command::kSaveViewAs, "Save View &As...",
-                "Save the active view to a new word list file\nSave view as", "", kUnavailable,
-                false},
+                "Save the active view to a new word list file\nSave view as", "", kView, false},
     CommandSpec{command::kPrint, "&Print...\tCtrl+P", "Print the lines of the active view\nPrint",
                 "Ctrl+P", kView, false},
     CommandSpec{command::kPrintPreview, "Print Pre&view",
@@ -98,9 +96,9 @@ constexpr std::array kSpecs = {
     CommandSpec{command::kShowLinks, "Show Links",
                 "Show the links in the other view by going over all of them.\nShow Links "
                 "(Ctrl+Enter)",
-                "", kUnavailable, false},
+                "", kMultilingual, false},
     CommandSpec{command::kFindEquivalences, "Find Equivalences",
-                "Find all Equivalence Links\nFind Equivalences", "", kUnavailable, false},
+                "Find all Equivalence Links\nFind Equivalences", "", kMultilingual, false},
     // Keyboard only
     CommandSpec{command::kToggleInputBar, "Input Bar",
                 "Show or hide the word field of the active view\nInput bar", "Ctrl+Shift+L", kView,
@@ -113,12 +111,12 @@ constexpr std::array kSpecs = {
                 kConceptSelected, false},
     CommandSpec{command::kEquivalenceLink, "&Equivalence Link\tCtrl+F9",
                 "Add the equivalence links in the other view (Ctrl+F9)\nEquivalence Links",
-                "Ctrl+F9", kUnavailable, false},
+                "Ctrl+F9", kTwinIli, false},
     CommandSpec{command::kTopHyperonym, "Top Hyperonym\tCtrl+F11",
                 "Follow the top hyperonym links (Ctrl+F11)\ntop hyperonym", "Ctrl+F11",
                 kConceptSelected, false},
     CommandSpec{command::kOneUpOneDown, "One-up One-down\tCtrl+F12",
-                "One-up One-down (Ctrl+F12)\nOne-up One-down", "Ctrl+F12", kUnavailable, false},
+                "One-up One-down (Ctrl+F12)\nOne-up One-down", "Ctrl+F12", kTwinConcept, false},
     CommandSpec{FollowCommand::kNearSynonym, "Near Synonym",
                 "Follow the all the synonyms links\nsynonym", "", kConceptSelected, false},
     CommandSpec{FollowCommand::kHyperonym, "Hyperonym", "Follow the hyperonym link\nhyperonym", "",
@@ -177,6 +175,12 @@ bool CommandTable::IsEnabled(Enabling rule, const CommandContext& context) {
       return context.hasView && context.conceptSelected;
     case kLineNotIli:
       return context.hasView && context.selectedKind && *context.selectedKind != LineKind::kIli;
+    case kMultilingual:
+      return context.hasView && context.multilingual;
+    case kTwinIli:
+      return context.hasView && context.multilingual && context.selectedKind == LineKind::kIli;
+    case kTwinConcept:
+      return context.hasView && context.multilingual && context.conceptSelected;
     case kUnavailable:
       return false;
   }

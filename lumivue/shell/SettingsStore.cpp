@@ -59,6 +59,28 @@ void SettingsStore::WriteBarState(const QByteArray& state) {
   store.setValue(QString::fromUtf8(kBarStateName), state);
 }
 
+std::vector<std::string> SettingsStore::ReadRecentFiles() {
+  QSettings store = ProgramStore();
+  store.beginGroup(QString::fromUtf8(kRecentGroupName));
+  std::vector<std::string> paths;
+  for (int number = 1; number <= ViewerSettings::kRecentFiles; ++number) {
+    const QVariant path = store.value(QStringLiteral("File%1").arg(number));
+    if (path.typeId() == QMetaType::QString) paths.push_back(path.toString().toStdString());
+  }
+  return paths;
+}
+
+void SettingsStore::WriteRecentFiles(const std::vector<std::string>& paths) {
+  QSettings store = ProgramStore();
+  store.remove(QString::fromUtf8(kRecentGroupName));
+  store.beginGroup(QString::fromUtf8(kRecentGroupName));
+  for (std::size_t index = 0; index < paths.size(); ++index) {
+    store.setValue(QStringLiteral("File%1").arg(index + 1), QString::fromStdString(paths[index]));
+  }
+  store.endGroup();
+  store.sync();
+}
+
 ViewerSettings SettingsStore::Read(QSettings& store) {
   const ViewerGroup group(store);
   ViewerSettings settings;

@@ -347,6 +347,11 @@ bool TreeListBoxWidget::HandleCommandKey(const QKeyEvent& event) {
     case Qt::Key_F12:
       emit CommandWanted(kOneUpOneDownCommand);
       return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if ((event.modifiers() & Qt::ControlModifier) == 0) return false;
+      emit CommandWanted(kShowLinksCommand);
+      return true;
     default:
       return false;
   }

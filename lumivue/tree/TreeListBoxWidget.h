@@ -31,6 +31,7 @@ class TreeListBoxWidget : public QAbstractScrollArea {
   static constexpr int kEquivalenceLinkCommand = 32797;
   static constexpr int kTopHyperonymCommand = 32794;
   static constexpr int kOneUpOneDownCommand = 32823;
+  static constexpr int kShowLinksCommand = 211;
 
   enum class ScrollBarSide { kNone, kLeft, kRight };
 

@@ -91,13 +91,17 @@ void ShellCommandsTest::withoutDatabaseOnlyFrameCommandsRun() {
 void ShellCommandsTest::aViewBringsItsMenusAndCommands() {
   CMainFrame& frame = Start("-F " + wordNet_);
   QVERIFY(Enabled(command::kNewMonolingual));
+  QVERIFY(Enabled(command::kNewMultilingual));
   QVERIFY(!Enabled(command::kClose));
-  QVERIFY(!Enabled(command::kNewMultilingual));
 
   frame.activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(&frame));
+  // Ctrl+N offers the two kinds; the first is chosen.
+  modals_->Then([](QWidget& dialog) { static_cast<QDialog&>(dialog).accept(); });
   QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
+  QCOMPARE(modals_->dialogs, QStringList{QStringLiteral("New")});
   QCOMPARE(frame.Frames().size(), 1);
+  QVERIFY(!frame.ActiveView()->IsMultilingual());
   QCOMPARE(frame.menuBar()->actions().size(), 6);
   for (const int id :
        {command::kClose, command::kClearTree, command::kClearSubtree, command::kAddNote,
@@ -107,8 +111,10 @@ void ShellCommandsTest::aViewBringsItsMenusAndCommands() {
   // Nothing selected in an empty tree: nothing to follow.
   QVERIFY(!Enabled(FollowCommand::kHyperonym));
   QVERIFY(!Enabled(command::kDropClearSubtree));
-  // Commands of windows still to come stay off even with a view.
-  for (const int id : {command::kSaveView, command::kEquivalenceLink, command::kExportConcept}) {
+  QVERIFY(Enabled(command::kSaveView));
+  // Nothing selected, and the view shows one language only.
+  for (const int id : {command::kEquivalenceLink, command::kExportConcept, command::kShowLinks,
+                       command::kFindEquivalences}) {
     QVERIFY2(!Enabled(id), qPrintable(QString::number(id)));
   }
   // The word field has the focus after New.
@@ -147,9 +153,11 @@ void ShellCommandsTest::openDatabaseReplacesTheViews() {
   QCOMPARE(frame.Database().HasDatabase(), 1);
   QCOMPARE(frame.Panes().Text(PersonInterface::StatusPane::kLines), QStringLiteral("Ln 0 LnCnt 0"));
   QVERIFY(Enabled(command::kNewMonolingual));
-  // New views are numbered on.
-  frame.Run(command::kNew);
+  // New views are numbered on, each kind on its own.
+  frame.Run(command::kNewMonolingual);
   QCOMPARE(frame.ActiveFrame()->windowTitle(), QStringLiteral("Monolingual View 3"));
+  frame.Run(command::kNewMultilingual);
+  QCOMPARE(frame.ActiveFrame()->windowTitle(), QStringLiteral("Multilingual View 1"));
 }
 
 void ShellCommandsTest::failedOpenLeavesNoDatabaseAndKeepsThePath() {

@@ -1,13 +1,16 @@
 // Start-up of the viewer: which database it opens, which views, where the window goes, and the
 // settings it writes when it closes and reads at the next start.
+#include <QListWidget>
 #include <QMenuBar>
 #include <QtTest>
 
 #include "ShellSupport.h"
 #include "shell/CLumivueApp.h"
 #include "shell/CLumivueChildFrm.h"
+#include "shell/CLumivueView.h"
 #include "shell/CMainFrame.h"
 #include "shell/CommandId.h"
+#include "shell/NewViewDialog.h"
 #include "shell/SettingsStore.h"
 
 class ShellStartupTest : public QObject, public ShellSession {
@@ -19,7 +22,7 @@ class ShellStartupTest : public QObject, public ShellSession {
 
   void commandLineDatabaseOpensWithoutView();
   void viewOptionsOpenViewsInOrder();
-  void emptyCommandLineOpensStoredDatabaseAndOneView();
+  void emptyCommandLineOpensStoredDatabaseAndOffersNew();
   void storedDatabaseThatFailsIsReportedThenAskedFor();
   void withoutAnyDatabaseTheDialogIsCancelled();
   void commandLineOfArgumentsKeepsBlanksInPaths();
@@ -75,24 +78,30 @@ void ShellStartupTest::commandLineDatabaseOpensWithoutView() {
 }
 
 void ShellStartupTest::viewOptionsOpenViewsInOrder() {
-  // The multilingual view (T) is not made by this program yet; the monolingual ones are.
   CMainFrame& frame = Start("-F \"" + wordNet_ + "\" -L -T -L");
   const QList<CLumivueChildFrm*> frames = frame.Frames();
-  QCOMPARE(frames.size(), 2);
+  QCOMPARE(frames.size(), 3);
   QCOMPARE(frames[0]->windowTitle(), QStringLiteral("Monolingual View 1"));
-  QCOMPARE(frames[1]->windowTitle(), QStringLiteral("Monolingual View 2"));
+  QCOMPARE(frames[1]->windowTitle(), QStringLiteral("Multilingual View 1"));
+  QVERIFY(frames[1]->View().IsMultilingual());
+  QCOMPARE(frames[2]->windowTitle(), QStringLiteral("Monolingual View 2"));
   QCOMPARE(frame.windowTitle(), QStringLiteral("Lumivue v1.3.1 - Monolingual View 2"));
   QCOMPARE(MenuTitles(frame),
            (QStringList{"&File", "&Edit", "&View", "&Options", "&Window", "&Help"}));
 }
 
-void ShellStartupTest::emptyCommandLineOpensStoredDatabaseAndOneView() {
+void ShellStartupTest::emptyCommandLineOpensStoredDatabaseAndOffersNew() {
   Write(ViewerSettings::kDatabaseName, wordNet_);
+  modals_->Then([](QWidget& dialog) {
+    auto& choice = static_cast<NewViewDialog&>(dialog);
+    choice.Kinds().setCurrentRow(1);
+    choice.accept();
+  });
   CMainFrame& frame = Start(QString());
   QCOMPARE(frame.Database().HasDatabase(), 1);
-  QCOMPARE(frame.Frames().size(), 1);
-  QVERIFY(frame.ActiveView() != nullptr);
-  QVERIFY(modals_->dialogs.isEmpty());
+  QTRY_COMPARE(frame.Frames().size(), 1);
+  QVERIFY(frame.ActiveView()->IsMultilingual());
+  QCOMPARE(modals_->dialogs, QStringList{QStringLiteral("New")});
 }
 
 void ShellStartupTest::storedDatabaseThatFailsIsReportedThenAskedFor() {

@@ -155,10 +155,18 @@ void CMainFrame::AskAndOpenDatabase() {
 
 // Views and their windows
 
-CLumivueView* CMainFrame::NewView(ViewKind kind) {
+CLumivueView* CMainFrame::NewView(ViewKind kind, const QString& path) {
   if (database_.HasDatabase() != 1) return nullptr;
-  CLumivueView* view = MakeView(
-      kind, std::make_shared<CLumivueDoc>(kind, ++untitledCounts_[static_cast<std::size_t>(kind)]));
+  std::shared_ptr<CLumivueDoc> document;
+  if (path.isEmpty()) {
+    document = std::make_shared<CLumivueDoc>(kind,
+                                             ++untitledCounts_[static_cast<std::size_t>(kind)]);
+  } else {
+    // A document of a file is named after it, not numbered.
+    document = std::make_shared<CLumivueDoc>(kind, 0);
+    document->SetPath(path);
+  }
+  CLumivueView* view = MakeView(kind, std::move(document));
   FrameOf(*view)->Input().WordEdit(BarSide::kLeft).setFocus(Qt::OtherFocusReason);
   return view;
 }

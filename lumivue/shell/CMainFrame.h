@@ -58,9 +58,10 @@ class CMainFrame : public QMainWindow {
   // Asks for a database file; on OK opens it as OpenDatabase does.
   void AskAndOpenDatabase();
 
-  // A new view of that kind with its window, on a new document; null without a database. The
-  // word field of the new window gets the keyboard focus.
-  CLumivueView* NewView(ViewKind kind);
+  // A new view of that kind with its window, on a new document (of the view file at `path`, when
+  // one is given); null without a database. The word field of the new window gets the keyboard
+  // focus.
+  CLumivueView* NewView(ViewKind kind, const QString& path = QString());
   // The window showing `view`; null when it has none.
   CLumivueChildFrm* FrameOf(const CLumivueView& view) const;
   ViewFileCommands& ViewFiles() { return *viewFiles_; }

@@ -47,9 +47,8 @@ CLumivueView* ViewFileCommands::Open(const QString& path) {
     }
     return nullptr;
   }
-  CLumivueView* view = frame_.NewView(static_cast<ViewKind>(kind));
+  CLumivueView* view = frame_.NewView(static_cast<ViewKind>(kind), path);
   if (view == nullptr) return nullptr;
-  view->Document()->SetPath(path);
   ViewFileReader(person_).Read(path.toStdString(), *view->PaneOf(BarSide::kLeft),
                                view->PaneOf(BarSide::kRight));
   // The panes took the file's languages; the input bar shows them.

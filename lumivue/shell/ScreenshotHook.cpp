@@ -6,10 +6,14 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include <QComboBox>
+
 #include "bars/InfoBar.h"
+#include "bars/InputBar.h"
 #include "shell/CLumivueChildFrm.h"
 #include "shell/CLumivueView.h"
 #include "shell/CMainFrame.h"
+#include "shell/CommandId.h"
 #include "tree/TreeListBoxWidget.h"
 
 namespace {
@@ -18,10 +22,18 @@ namespace {
 constexpr int kSettleMilliseconds = 800;
 constexpr QSize kPictureSize(1280, 900);
 
-void LookUpAndExpand(CMainFrame& frame, const QString& word) {
+// The right side of a multilingual view takes language `code`, as choosing it in the combo does.
+void ChooseRightLanguage(CLumivueChildFrm& window, const QString& code) {
+  if (!window.Input().HasRightSide()) return;
+  const int index = window.Input().LanguageCombo(BarSide::kRight).findData(code);
+  if (index >= 0) window.Input().ChooseLanguage(BarSide::kRight, index + 1);
+}
+
+void LookUpAndExpand(CMainFrame& frame, const QString& word, const QString& rightCode) {
   CLumivueChildFrm* window = frame.ActiveFrame();
   if (window == nullptr) return;
   window->showMaximized();
+  if (!rightCode.isEmpty()) ChooseRightLanguage(*window, rightCode);
   window->LookUp(BarSide::kLeft, word);
   CLumivueView* view = &window->View();
   ConceptPane& pane = view->ActivePane();
@@ -34,6 +46,7 @@ void LookUpAndExpand(CMainFrame& frame, const QString& word) {
   }
   // Through the view, so that the information bar follows the selected meaning.
   view->LinesChanged();
+  if (!rightCode.isEmpty()) frame.Run(command::kFindEquivalences);
 }
 
 }  // namespace
@@ -43,10 +56,11 @@ void ScreenshotHook::Arm(CMainFrame& frame) {
   if (path.isEmpty()) return;
   const QString word = qEnvironmentVariable("LUMIVUE_SCREENSHOT_WORD");
   const int tab = qEnvironmentVariableIntValue("LUMIVUE_SCREENSHOT_TAB");
-  QTimer::singleShot(0, &frame, [&frame, word, tab] {
+  const QString rightCode = qEnvironmentVariable("LUMIVUE_SCREENSHOT_RIGHT");
+  QTimer::singleShot(0, &frame, [&frame, word, tab, rightCode] {
     frame.resize(kPictureSize);
     frame.Information().setCurrentIndex(tab);
-    if (!word.isEmpty()) LookUpAndExpand(frame, word);
+    if (!word.isEmpty()) LookUpAndExpand(frame, word, rightCode);
   });
   QTimer::singleShot(kSettleMilliseconds, &frame, [&frame, path] {
     const bool saved = frame.grab().save(path, "PNG");

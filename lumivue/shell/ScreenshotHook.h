@@ -4,7 +4,9 @@
 //   LUMIVUE_SCREENSHOT_WORD=<word>  first maximize the active view's window, look the word up
 //                                    through its input bar and select and expand its first
 //                                    meaning;
-//   LUMIVUE_SCREENSHOT_TAB=<0-4>    the information bar's tab to show (Gloss when absent).
+//   LUMIVUE_SCREENSHOT_TAB=<0-4>    the information bar's tab to show (Gloss when absent);
+//   LUMIVUE_SCREENSHOT_RIGHT=<code> in a multilingual view: the right side's language, chosen
+//                                    before the look-up, and Find Equivalences after it.
 // The window is given 1280 by 900 pixels first, so that the picture is the same on every display.
 // Without LUMIVUE_SCREENSHOT nothing happens.
 #pragma once

@@ -8,7 +8,7 @@ packages=(
   libsqlite3-dev libicu-dev libexpat1-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   wordnet-base wordnet-dev
-  qt6-base-dev fonts-dejavu-core xvfb xauth
+  qt6-base-dev fonts-dejavu-core xvfb xauth xdotool
 )
 
 missing=()

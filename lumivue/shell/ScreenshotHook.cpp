@@ -32,7 +32,6 @@ void ChooseRightLanguage(CLumivueChildFrm& window, const QString& code) {
 void LookUpAndExpand(CMainFrame& frame, const QString& word, const QString& rightCode) {
   CLumivueChildFrm* window = frame.ActiveFrame();
   if (window == nullptr) return;
-  window->showMaximized();
   if (!rightCode.isEmpty()) ChooseRightLanguage(*window, rightCode);
   window->LookUp(BarSide::kLeft, word);
   CLumivueView* view = &window->View();
@@ -60,6 +59,7 @@ void ScreenshotHook::Arm(CMainFrame& frame) {
   QTimer::singleShot(0, &frame, [&frame, word, tab, rightCode] {
     frame.resize(kPictureSize);
     frame.Information().setCurrentIndex(tab);
+    if (CLumivueChildFrm* window = frame.ActiveFrame()) window->showMaximized();
     if (!word.isEmpty()) LookUpAndExpand(frame, word, rightCode);
   });
   QTimer::singleShot(kSettleMilliseconds, &frame, [&frame, path] {

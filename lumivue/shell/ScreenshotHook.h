@@ -1,9 +1,9 @@
 // A picture of the main window for the smoke run (scripts/screenshot.sh), driven by two
 // environment variables:
-//   LUMIVUE_SCREENSHOT=<file.png>   save a picture of the main window there, then quit;
-//   LUMIVUE_SCREENSHOT_WORD=<word>  first maximize the active view's window, look the word up
-//                                    through its input bar and select and expand its first
-//                                    meaning;
+//   LUMIVUE_SCREENSHOT=<file.png>   maximize the active view's window, save a picture of the
+//                                    main window there, then quit;
+//   LUMIVUE_SCREENSHOT_WORD=<word>  first look the word up through the input bar and select and
+//                                    expand its first meaning;
 //   LUMIVUE_SCREENSHOT_TAB=<0-4>    the information bar's tab to show (Gloss when absent);
 //   LUMIVUE_SCREENSHOT_RIGHT=<code> in a multilingual view: the right side's language, chosen
 //                                    before the look-up, and Find Equivalences after it.

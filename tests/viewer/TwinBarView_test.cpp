@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -34,6 +36,8 @@ class TwinBarViewTest : public QObject, public ShellSession {
   void oneUpOneDownFromAHyperonymLine();
   void showLinksVisitsTheMatchesInTurn();
   void theStripJoinsTheSelectedLinesWithTheFocusPen();
+  void tabGoesAroundTheListsAndTheBar();
+  void newWindowCopiesBothPanesAndLanguages();
   void aSavedViewReopensFromTheCommandLine();
   void aFileThatIsNoViewFileOpensNoWindow();
 
@@ -221,6 +225,57 @@ void TwinBarViewTest::theStripJoinsTheSelectedLinesWithTheFocusPen() {
   view_->resize(1000, 400);
   QCOMPARE(view_->Links().geometry(), QRect(450, 0, 100, 400));
   QCOMPARE(view_->TreeOf(BarSide::kRight)->geometry(), QRect(550, 0, 450, 400));
+}
+
+void TwinBarViewTest::tabGoesAroundTheListsAndTheBar() {
+  StartWithDog();
+  CLumivueChildFrm& window = *app_->MainFrame()->ActiveFrame();
+  QWidget* left = view_->TreeOf(BarSide::kLeft);
+  QWidget* right = view_->TreeOf(BarSide::kRight);
+  left->setFocus();
+  QTest::keyClick(left, Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), right);
+  QTest::keyClick(right, Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), &window.Input().LanguageCombo(BarSide::kLeft));
+  // Backwards from the left list: the right Lookup button, or its edit while it is disabled.
+  left->setFocus();
+  QTest::keyClick(left, Qt::Key_Backtab, Qt::ShiftModifier);
+  QCOMPARE(QApplication::focusWidget(), &window.Input().WordEdit(BarSide::kRight));
+  window.Input().WordEdit(BarSide::kRight).setText(QStringLiteral("hond"));
+  left->setFocus();
+  QTest::keyClick(left, Qt::Key_Backtab, Qt::ShiftModifier);
+  QCOMPARE(QApplication::focusWidget(), &window.Input().LookUpButton(BarSide::kRight));
+
+  // Without the input bar Tab only goes from list to list.
+  app_->MainFrame()->Run(command::kInputBar);
+  QTest::keyClick(right, Qt::Key_Tab);
+  right->setFocus();
+  QTest::keyClick(right, Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), left);
+  QTest::keyClick(left, Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), right);
+}
+
+void TwinBarViewTest::newWindowCopiesBothPanesAndLanguages() {
+  StartWithDog();
+  if (Right().Language() != "NL") QSKIP("the test database has no Dutch wordnet");
+  CMainFrame& frame = *app_->MainFrame();
+  frame.Run(command::kFindEquivalences);
+  const std::string lines = ViewFileWriter::TextOf(Left(), &Right());
+  frame.Run(command::kNewWindow);
+  QCOMPARE(frame.Frames().size(), 2);
+  CLumivueChildFrm& copy = *frame.ActiveFrame();
+  QCOMPARE(copy.windowTitle(), QStringLiteral("Multilingual View 1:2"));
+  QCOMPARE(copy.Input().LanguageCode(BarSide::kRight), std::string("NL"));
+  view_ = static_cast<CTwinBarView*>(&copy.View());
+  // Each pane's top-level lines, filled one level where they were unfolded: "dog" with its two
+  // parts of speech folded; the Dutch concepts as they were.
+  const QString copied = QString::fromStdString(ViewFileWriter::TextOf(Left(), &Right()));
+  QVERIFY2(copied.contains(QStringLiteral("#Language:EN\nL|dog|OCC\n#Language:NL\n")),
+           qPrintable(copied));
+  const QString original = QString::fromStdString(lines);
+  QCOMPARE(copied.mid(copied.indexOf("#Language:NL")),
+           original.mid(original.indexOf("#Language:NL")));
 }
 
 void TwinBarViewTest::aSavedViewReopensFromTheCommandLine() {

@@ -27,6 +27,5 @@ class ExportList {
   void Clear();
 
  private:
-  PersonInterface& person_;
   ConceptPane pane_;
 };

@@ -140,8 +140,7 @@ void CLumivueView::Describe(CommandContext& context) {
   const TreeItem* selected = ActivePane().Lines().Selected();
   if (selected == nullptr) return;
   context.selectedKind = selected->Kind();
-  context.conceptSelected = selected->Kind() == LineKind::kConcept &&
-                            static_cast<const ConceptItem*>(selected)->GetConcept() != nullptr;
+  context.conceptSelected = ActivePane().SelectedConcept() != nullptr;
 }
 
 void CLumivueView::LinesChanged() {

@@ -299,14 +299,17 @@ ConceptItem* ConceptPane::SelectedConcept() const {
   return line->GetConcept() != nullptr ? line : nullptr;
 }
 
+ConceptItem* ConceptPane::SelectedConceptOrSay() const {
+  ConceptItem* line = SelectedConcept();
+  if (line == nullptr) person_.ShowMessage(message::kConceptNotSelected.text);
+  return line;
+}
+
 void ConceptPane::Follow(int commandId) {
   const FollowCommand* command = FollowCommand::ById(commandId);
   if (command == nullptr) return;
-  ConceptItem* line = SelectedConcept();
-  if (line == nullptr) {
-    person_.ShowMessage(message::kConceptNotSelected.text);
-    return;
-  }
+  ConceptItem* line = SelectedConceptOrSay();
+  if (line == nullptr) return;
   database_.Guarded([&] {
     const AutoExpandPause pause(lines_);
     if (follower_.Follow(*line, command->Relations()) == 0) {
@@ -323,11 +326,8 @@ int ConceptPane::FollowRelation(ConceptItem& line, std::int16_t relation) {
 }
 
 void ConceptPane::TopHyperonym() {
-  ConceptItem* line = SelectedConcept();
-  if (line == nullptr) {
-    person_.ShowMessage(message::kConceptNotSelected.text);
-    return;
-  }
+  ConceptItem* line = SelectedConceptOrSay();
+  if (line == nullptr) return;
   database_.Guarded([&] {
     const AutoExpandPause pause(lines_);
     TreeItem* top = lines_.InsertChild(*line, RelationItem::TopHyperonym());

@@ -125,6 +125,11 @@ class ConceptPane : public LineExpander {
   // when it was expanded. Deeper lines are not copied.
   void CopyFrom(const ConceptPane& source);
 
+  // The selected line when it is a concept line with a concept, else null.
+  ConceptItem* SelectedConcept() const;
+  // The same for a command that needs one: null after "Literal is not selected !" was shown.
+  ConceptItem* SelectedConceptOrSay() const;
+
   // The pane as the list's LineExpander, called as lines expand with auto-expand on. Each returns
   // 0: the status is left to ExpandLine. A word line gets its part-of-speech lines; a
   // part-of-speech line its concepts (under a relation line: the relation's targets of its part of
@@ -139,8 +144,6 @@ class ConceptPane : public LineExpander {
  private:
   // The entry of the pane's language; null when it has none or the database lacks it.
   const LanguageEntry* Entry() const;
-  // The selected line when it is a concept line with a concept, else null.
-  ConceptItem* SelectedConcept() const;
   // The concept with that record id in the pane's language; null when there is none.
   lexicon::Owned<Concept> ConceptById(std::int32_t recordId) const;
   // The part-of-speech line named `name` under the word line, made when it has none yet.

@@ -159,8 +159,8 @@ CLumivueView* CMainFrame::NewView(ViewKind kind, const QString& path) {
   if (database_.HasDatabase() != 1) return nullptr;
   std::shared_ptr<CLumivueDoc> document;
   if (path.isEmpty()) {
-    document = std::make_shared<CLumivueDoc>(kind,
-                                             ++untitledCounts_[static_cast<std::size_t>(kind)]);
+    document =
+        std::make_shared<CLumivueDoc>(kind, ++untitledCounts_[static_cast<std::size_t>(kind)]);
   } else {
     // A document of a file is named after it, not numbered.
     document = std::make_shared<CLumivueDoc>(kind, 0);
@@ -204,7 +204,8 @@ CLumivueChildFrm* CMainFrame::AddFrame(CLumivueChildFrm* frame) {
     RefreshInfoBar();
   });
   // The information bar may hold the view's pane; it lets go before the pane is gone.
-  connect(view, &QObject::destroyed, infoBar_, [this] { infoBar_->Refresh(nullptr, nullptr); });
+  connect(view, &QObject::destroyed, infoBar_,
+          [bar = infoBar_] { bar->Refresh(nullptr, nullptr); });
   connect(&frame->BrowseDock(), &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommands);
   connect(view, &CLumivueView::ContextMenuWanted, this,
           [this, frame](QPoint globalPos) { ShowContextMenu(*frame, globalPos); });
@@ -222,7 +223,9 @@ void CMainFrame::ForgetDatabase() {
 }
 
 void CMainFrame::DestroyAllViews() {
-  for (QMdiSubWindow* window : mdi_->subWindowList()) delete window;
+  // Also the windows closed but not yet deleted: the area no longer lists them, and they must not
+  // outlive the database (or this window, whose members they report to).
+  for (CLumivueChildFrm* window : mdi_->findChildren<CLumivueChildFrm*>()) delete window;
 }
 
 CLumivueChildFrm* CMainFrame::ActiveFrame() const {

@@ -21,6 +21,9 @@ struct Report {
 
 constexpr std::uint16_t kTextTag = 2;
 constexpr std::uint16_t kIndex = 1;
+// Enough kills to land in every phase of a commit: between writes, inside the journal's writing
+// and inside the database file's update.
+constexpr unsigned kKills = 100;
 
 node* VersionRecord(PoolMemoryManager* pool, std::uint32_t version, std::mt19937* random) {
   // Records of varying size, so that changes move across pages.
@@ -74,7 +77,7 @@ TEST_F(RecordStoreKilledWriter, CommittedChangesSurviveAndNothingHalfWrittenShow
   std::mt19937 random(7);
   std::map<std::uint32_t, std::uint32_t> committed;
   std::size_t reports = 0;
-  for (unsigned round = 0; round < 20; ++round) {
+  for (unsigned round = 0; round < kKills; ++round) {
     int fds[2];
     ASSERT_EQ(pipe(fds), 0);
     const pid_t child = fork();

@@ -67,6 +67,14 @@ void CLumivueChildFrm::LookUp(BarSide side, const QString& text) {
   RunLookUp(side);
 }
 
+void CLumivueChildFrm::ShowPaneLanguages() {
+  for (BarSide side : {BarSide::kLeft, BarSide::kRight}) {
+    if (const ConceptPane* pane = view_->PaneOf(side)) {
+      input_->ShowLanguage(side, pane->Language());
+    }
+  }
+}
+
 void CLumivueChildFrm::ChooseLanguage(BarSide side, const QString& code) {
   ConceptPane* pane = view_->PaneOf(side);
   if (pane == nullptr) return;

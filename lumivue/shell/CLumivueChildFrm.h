@@ -34,6 +34,8 @@ class CLumivueChildFrm : public QMdiSubWindow {
 
   // Puts `text` into the side's word edit and runs Lookup as the button does.
   void LookUp(BarSide side, const QString& text);
+  // The input bar shows the languages the panes took from elsewhere (a view file, a copied view).
+  void ShowPaneLanguages();
 
  private:
   void ChooseLanguage(BarSide side, const QString& code);

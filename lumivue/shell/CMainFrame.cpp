@@ -458,12 +458,7 @@ void CMainFrame::NewWindow() {
   if (source == nullptr) return;
   CLumivueView* view = MakeView(source->Document()->Kind(), source->Document());
   view->CopyFrom(*source);
-  CLumivueChildFrm* frame = FrameOf(*view);
-  for (BarSide side : {BarSide::kLeft, BarSide::kRight}) {
-    if (const ConceptPane* pane = view->PaneOf(side)) {
-      frame->Input().ShowLanguage(side, pane->Language());
-    }
-  }
+  FrameOf(*view)->ShowPaneLanguages();
 }
 
 void CMainFrame::ChooseFont() {

@@ -6,7 +6,6 @@
 #include <QFileDialog>
 #include <QMenu>
 
-#include "bars/InputBar.h"
 #include "files/ViewFileKind.h"
 #include "files/ViewFileReader.h"
 #include "files/ViewFileWriter.h"
@@ -52,13 +51,7 @@ CLumivueView* ViewFileCommands::Open(const QString& path) {
   ViewFileReader(person_).Read(path.toStdString(), *view->PaneOf(BarSide::kLeft),
                                view->PaneOf(BarSide::kRight));
   // The panes took the file's languages; the input bar shows them.
-  if (CLumivueChildFrm* window = frame_.FrameOf(*view)) {
-    for (BarSide side : {BarSide::kLeft, BarSide::kRight}) {
-      if (const ConceptPane* pane = view->PaneOf(side)) {
-        window->Input().ShowLanguage(side, pane->Language());
-      }
-    }
-  }
+  if (CLumivueChildFrm* window = frame_.FrameOf(*view)) window->ShowPaneLanguages();
   view->LinesChanged();
   Remember(path);
   return view;

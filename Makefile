@@ -5,8 +5,10 @@ DB ?= wordnet.fdb
 WORDNET ?= /usr/share/wordnet
 ASAN_BUILD ?= build-asan
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 
-.PHONY: deps configure build test sanitize run bench format clean
+.PHONY: deps configure build test sanitize fuzz run bench format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -24,6 +26,10 @@ sanitize: deps
 	@cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DLEX_SANITIZE=ON > /dev/null
 	@cmake --build $(ASAN_BUILD)
 	@ctest --test-dir $(ASAN_BUILD) --output-on-failure -j2
+
+# Every fuzz target for FUZZ_SECONDS seconds each (clang's libFuzzer with the sanitizers).
+fuzz: deps
+	@bash scripts/fuzz.sh $(FUZZ_SECONDS) $(FUZZ_BUILD)
 
 # lumivue ends with status 2 when there is no display (it says so in one line); the database's
 # summary from polylex then stands in for the window.
@@ -43,4 +49,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD) $(ASAN_BUILD)
+	@rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

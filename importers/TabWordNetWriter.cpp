@@ -36,12 +36,13 @@ std::uint32_t WriteTabWordNet(RecordBuilder* builder, std::uint32_t store, const
     conceptOf[index] = conceptId;
   }
   std::uint32_t linkId = 0;
-  for (const auto& [index, synset] : tab.synsets) {
-    links.ForEach(index, [&](const WordNetPointer& pointer) {
+  for (const auto& entry : tab.synsets) {
+    const std::uint32_t source = conceptOf[entry.first];
+    links.ForEach(entry.first, [&](const WordNetPointer& pointer) {
       if (pointer.IsWordLevel()) return;
       const auto target = conceptOf.find(pointer.target);
       if (target == conceptOf.end()) return;
-      out.Link(++linkId, pointer.relation, conceptOf[index], 0, target->second, 0);
+      out.Link(++linkId, pointer.relation, source, 0, target->second, 0);
     });
   }
   for (const auto& [index, synset] : tab.synsets) {

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config clang
+  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   libsqlite3-dev libicu-dev libexpat1-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   wordnet-base wordnet-dev

@@ -4,7 +4,8 @@
 #
 #   scripts/fuzz.sh [seconds per target] [build folder] [target ...]
 #
-# Targets: Criteria RecordBody DatabaseFile ViewFile DataLine TabFile LmfFile (all by default).
+# Targets: Criteria RecordBody StoredRecord DatabaseFile ViewFile DataLine TabFile LmfFile (all by
+# default).
 # The corpora grow in BUILD/fuzz/corpus and are kept, so a later run goes on from an earlier one.
 # An input that crashes, leaks, trips a sanitizer or runs over 10 s is kept in BUILD/fuzz/findings
 # and makes the script fail after the other targets have run; replay one with
@@ -16,7 +17,7 @@ seconds=${1:-60}
 build=${2:-build-fuzz}
 shift $(($# < 2 ? $# : 2))
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(Criteria RecordBody DatabaseFile ViewFile DataLine TabFile LmfFile)
+[ ${#targets[@]} -gt 0 ] || targets=(Criteria RecordBody StoredRecord DatabaseFile ViewFile DataLine TabFile LmfFile)
 
 data=$(realpath ../shared/data)
 wordnet=/usr/share/wordnet
@@ -29,7 +30,7 @@ work=$build/fuzz
 seeds=$work/seeds
 mkdir -p "$work/findings" "$seeds"
 
-# The database the criteria, view-file and database-file targets use: English and Spanish from a
+# The database the criteria, stored-record, view-file and database-file targets use: English and Spanish from a
 # small WN-LMF file, with ILI links between them.
 export LEX_FUZZ_DB=$work/fuzz.fdb
 export LEX_FUZZ_WORDNET=$wordnet
@@ -64,6 +65,10 @@ EOF
     RecordBody)
       dir=$(seed_dir RecordBody)
       "$build/tests/fuzz/record_seeds" "$LEX_FUZZ_DB" "$dir" 300 > /dev/null
+      ;;
+    StoredRecord)
+      dir=$(seed_dir StoredRecord)
+      "$build/tests/fuzz/record_seeds" "$LEX_FUZZ_DB" "$dir" 300 ordinal > /dev/null
       ;;
     DatabaseFile)
       dir=$(seed_dir DatabaseFile)

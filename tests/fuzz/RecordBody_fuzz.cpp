@@ -1,8 +1,7 @@
-// The decoder of stored record bodies. The input is a body whose checksum the target puts right,
-// so that the fuzzer works on the structure behind it rather than on guessing CRCs. A body the
-// decoder accepts must encode again, and that encoding must decode to the same encoding: a record
-// that can be read but not written back, or that changes on the way, would lose data on its next
-// update.
+// The decoder of stored record bodies. The input is a body whose checksum the target puts right. A
+// body the decoder accepts must encode again, and that encoding must decode to the same encoding: a
+// record that can be read but not written back, or that changes on the way, would lose data on its
+// next update.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -10,21 +9,10 @@
 
 #include "ArbCodes.h"
 #include "FuzzSupport.h"
-#include "store/Crc32.h"
 #include "store/Pool.h"
 #include "store/RecordCodec.h"
 
 namespace {
-
-// Format byte, then the CRC-32 of the rest.
-constexpr std::size_t kHeaderSize = 5;
-
-std::string Sealed(std::string body) {
-  if (body.size() < kHeaderSize) return body;
-  const std::uint32_t crc = store::Crc32(body.data() + kHeaderSize, body.size() - kHeaderSize);
-  for (std::size_t i = 0; i < 4; ++i) body[1 + i] = static_cast<char>(crc >> (8 * i));
-  return body;
-}
 
 [[noreturn]] void Fail(const char* what, std::uint32_t code) {
   std::fprintf(stderr, "%s (code %u)\n", what, code);
@@ -34,7 +22,7 @@ std::string Sealed(std::string body) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string body = Sealed(std::string(fuzz::TextOf(data, size)));
+  const std::string body = fuzz::SealedBody(fuzz::TextOf(data, size));
   PoolMemoryManager pool;
   store::PoolInit(&pool, 256);
   node* root = nullptr;

@@ -1,6 +1,7 @@
 // Writes the stored bodies of a database's records, one file each, as the seed corpus of the record
-// body target: real records of every kind the importers write. Reads the file with SQLite directly,
-// as the store keeps each body in one row.
+// targets: real records of every kind the importers write. With "ordinal" each body comes after
+// its record's position in the file (two bytes, little-endian), as the stored-record target reads
+// it. Reads the file with SQLite directly, as the store keeps each body in one row.
 #include <sqlite3.h>
 
 #include <cstdio>
@@ -8,8 +9,9 @@
 #include <string>
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: record_seeds DB OUT-DIR COUNT\n");
+  const bool withOrdinal = argc == 5 && std::string(argv[4]) == "ordinal";
+  if (argc != 4 && !withOrdinal) {
+    std::fprintf(stderr, "usage: record_seeds DB OUT-DIR COUNT [ordinal]\n");
     return 2;
   }
   sqlite3* db = nullptr;
@@ -20,7 +22,8 @@ int main(int argc, char** argv) {
   }
   // Spread over the whole file, so that every store and container has its say.
   const char* kQuery =
-      "SELECT id, body FROM records WHERE id % (1 + (SELECT count(*) FROM records) / ?1) = 0";
+      "SELECT id, body, (SELECT count(*) FROM records AS r WHERE r.id < records.id) FROM records "
+      "WHERE id % (1 + (SELECT count(*) FROM records) / ?1) = 0";
   sqlite3_stmt* statement = nullptr;
   int written = 0;
   if (sqlite3_prepare_v2(db, kQuery, -1, &statement, nullptr) == SQLITE_OK) {
@@ -29,6 +32,10 @@ int main(int argc, char** argv) {
       const std::string path =
           std::string(argv[2]) + "/record-" + std::to_string(sqlite3_column_int64(statement, 0));
       std::ofstream out(path, std::ios::binary);
+      if (withOrdinal) {
+        const int ordinal = sqlite3_column_int(statement, 2);
+        out.put(static_cast<char>(ordinal & 0xFF)).put(static_cast<char>((ordinal >> 8) & 0xFF));
+      }
       out.write(static_cast<const char*>(sqlite3_column_blob(statement, 1)),
                 sqlite3_column_bytes(statement, 1));
       ++written;

@@ -4,8 +4,8 @@
 #
 #   scripts/fuzz.sh [seconds per target] [build folder] [target ...]
 #
-# Targets: Criteria RecordBody StoredRecord DatabaseFile ViewFile DataLine TabFile LmfFile (all by
-# default).
+# Targets: Criteria RecordBody StoredRecord DatabaseFile ViewFile DataLine TabFile LmfFile LmfBuild
+# (all by default).
 # The corpora grow in BUILD/fuzz/corpus and are kept, so a later run goes on from an earlier one.
 # An input that crashes, leaks, trips a sanitizer or runs over 10 s is kept in BUILD/fuzz/findings
 # and makes the script fail after the other targets have run; replay one with
@@ -17,7 +17,8 @@ seconds=${1:-60}
 build=${2:-build-fuzz}
 shift $(($# < 2 ? $# : 2))
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(Criteria RecordBody StoredRecord DatabaseFile ViewFile DataLine TabFile LmfFile)
+[ ${#targets[@]} -gt 0 ] || targets=(Criteria RecordBody StoredRecord DatabaseFile ViewFile DataLine TabFile LmfFile
+  LmfBuild)
 
 data=$(realpath ../shared/data)
 wordnet=/usr/share/wordnet
@@ -100,8 +101,8 @@ EOF
         head -n 60 "$tab" > "$dir/$(basename "$tab")"
       done
       ;;
-    LmfFile)
-      dir=$(seed_dir LmfFile)
+    LmfFile | LmfBuild)
+      dir=$(seed_dir "$1")
       cp "$data"/lmf/*.xml "$dir/"
       ;;
     *)

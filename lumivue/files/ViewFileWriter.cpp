@@ -17,9 +17,11 @@ std::string KeywordLine(std::string_view keyword, std::string_view value) {
 }
 
 // A note whose text spans several lines becomes one "//" line per text line, so that no part of
-// it reads back as a line of unknown kind.
+// it reads back as a line of unknown kind. Line breaks at either end make no empty "//" line: the
+// reader drops empty notes, so such a line would make the file change at its next save.
 void AppendNote(const std::string& note, std::string& text) {
-  std::size_t start = 0;
+  std::size_t start = note.find_first_not_of("\r\n");
+  if (start == std::string::npos) return;
   while (true) {
     const std::size_t end = note.find_first_of("\r\n", start);
     text += "//" + note.substr(start, end - start) + "\n";

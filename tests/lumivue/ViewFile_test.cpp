@@ -116,6 +116,23 @@ TEST_F(ViewFileTest, ALineOfUnknownKindIsAddedAsANoteOnlyOnYes) {
             "#WindowType:Lumivue\n#Language:EN\n//plain text\n");
 }
 
+TEST_F(ViewFileTest, NotesWithLineBreaksAtTheirEndsSaveTheSameEachTime) {
+  // A line of unknown kind may begin with a carriage return; kept as a note, it must not turn
+  // into an empty "//" line that the next open drops.
+  WriteFile("#WindowType:Lumivue\n#Language:EN\n\rstray\n//kept\n");
+  person_.answers = {true};
+  ASSERT_EQ(ReadInto(pane_), 1);
+  pane_.Lines().InsertAtEnd(std::make_unique<NoteItem>("\n\r\n"));
+  pane_.Lines().InsertAtEnd(std::make_unique<NoteItem>("last\r\n"));
+  const std::string saved = ViewFileWriter::TextOf(pane_, nullptr);
+  EXPECT_EQ(saved, "#WindowType:Lumivue\n#Language:EN\n//stray\n//kept\n//last\n");
+
+  WriteFile(saved);
+  ConceptPane reopened(database_, person_);
+  ASSERT_EQ(ReadInto(reopened), 1);
+  EXPECT_EQ(ViewFileWriter::TextOf(reopened, nullptr), saved);
+}
+
 TEST_F(ViewFileTest, ReadingStopsAtEachErrorAndKeepsWhatWasBuilt) {
   const auto expectStop = [&](const std::string& text, const char* message) {
     WriteFile(text);

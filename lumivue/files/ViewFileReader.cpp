@@ -1,5 +1,6 @@
 #include "files/ViewFileReader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <fstream>
@@ -88,7 +89,13 @@ int ViewFileReader::ReadLanguage(std::string_view code) {
     if (right_ == nullptr) return Stop(message::kViewFileTooManyLanguages.text);
     current_ = right_;
   }
-  current_->SetLanguage(std::string(code.substr(0, 2)));
+  // A code is two letters; a control character (a stray carriage return, say) ends it, as it
+  // could not be saved as it was read.
+  code = code.substr(0, 2);
+  code = code.substr(0, std::find_if(code.begin(), code.end(), [](char c) {
+                          return static_cast<unsigned char>(c) < 0x20;
+                        }) - code.begin());
+  current_->SetLanguage(std::string(code));
   ++languageCount_;
   return 1;
 }

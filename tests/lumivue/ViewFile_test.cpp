@@ -133,6 +133,15 @@ TEST_F(ViewFileTest, NotesWithLineBreaksAtTheirEndsSaveTheSameEachTime) {
   EXPECT_EQ(ViewFileWriter::TextOf(reopened, nullptr), saved);
 }
 
+TEST_F(ViewFileTest, ALanguageCodeEndsAtAControlCharacter) {
+  // The carriage return inside the line would otherwise be saved at the line's end, where the
+  // next open strips it.
+  WriteFile("#WindowType:TwinBar\n#Language:E\rN\n#Language:\x01NL\n");
+  ASSERT_EQ(ReadInto(pane_, &right_), 1);
+  EXPECT_EQ(pane_.Language(), "E");
+  EXPECT_EQ(right_.Language(), "");
+}
+
 TEST_F(ViewFileTest, ReadingStopsAtEachErrorAndKeepsWhatWasBuilt) {
   const auto expectStop = [&](const std::string& text, const char* message) {
     WriteFile(text);

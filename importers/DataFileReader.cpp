@@ -111,8 +111,6 @@ class SynsetLineReader {
   void ReadWords(WordNetSynset* synset) {
     const std::uint32_t count = Hex("word count");
     if (count == 0 || count > 0xFF) Fail("bad word count " + std::to_string(count));
-    std::vector<std::uint8_t> kept;
-    bool merged = false;
     for (std::uint32_t i = 0; i < count; ++i) {
       WordNetWord word;
       std::string_view text = Field("word");
@@ -129,21 +127,8 @@ class SynsetLineReader {
       const std::uint32_t lexId = Hex("lex_id");
       if (lexId > 0xF) Fail("bad lex_id " + std::to_string(lexId));
       word.lexId = static_cast<std::uint8_t>(lexId);
-      const std::uint8_t same = SameWord(*synset, word.lemma);
-      merged = merged || same != 0;
-      if (same == 0) synset->words.push_back(std::move(word));
-      kept.push_back(same != 0 ? same : static_cast<std::uint8_t>(synset->words.size()));
+      synset->words.push_back(std::move(word));
     }
-    if (merged) synset->keptWord = std::move(kept);
-  }
-
-  // The number of the word of `synset` that `lemma` repeats but for letter case; 0 for none.
-  static std::uint8_t SameWord(const WordNetSynset& synset, const std::string& lemma) {
-    const std::string lowered = AsciiLowercase(lemma);
-    for (std::size_t i = 0; i < synset.words.size(); ++i) {
-      if (AsciiLowercase(synset.words[i].lemma) == lowered) return static_cast<std::uint8_t>(i + 1);
-    }
-    return 0;
   }
 
   void ReadPointers(WordNetSynset* synset) {
@@ -162,7 +147,7 @@ class SynsetLineReader {
         Fail("bad pointer source/target '" + std::string(words) + "'");
       }
       const auto sourceWord = static_cast<std::uint8_t>(sourceTarget >> 8);
-      pointer.sourceWord = synset->KeptWord(sourceWord);
+      pointer.sourceWord = synset->ExistingWord(sourceWord);
       pointer.targetWord = static_cast<std::uint8_t>(sourceTarget & 0xFF);
       pointer.relation = RelationOfPointer(symbol);
       if (pointer.relation == 0) {
@@ -183,7 +168,7 @@ class SynsetLineReader {
       const std::uint32_t frame = Decimal("frame number");
       const std::uint32_t number = Hex("frame word number");
       const std::uint8_t word =
-          number > 0xFF ? 0 : synset->KeptWord(static_cast<std::uint8_t>(number));
+          number > 0xFF ? 0 : synset->ExistingWord(static_cast<std::uint8_t>(number));
       if (VerbFrameText(static_cast<int>(frame)) == nullptr) {
         Warn("unknown verb frame " + std::to_string(frame) + "; skipped");
       } else if (number != 0 && word == 0) {

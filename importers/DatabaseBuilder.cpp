@@ -195,6 +195,12 @@ void Write(const std::string& path, const BuildOptions& options, const Sources& 
 void Count(const Sources& sources, BuildReport* report) {
   report->synsets = static_cast<std::uint32_t>(sources.wordnet.synsets.size());
   report->senses = sources.wordnet.SenseCount();
+  for (const LanguageSource& source : sources.tabs) {
+    report->synsets += static_cast<std::uint32_t>(source.tab.synsets.size());
+    for (const auto& [index, synset] : source.tab.synsets) {
+      report->senses += static_cast<std::uint32_t>(synset.lemmas.size());
+    }
+  }
   for (const LmfLanguageSource& source : sources.lmf) {
     report->synsets += static_cast<std::uint32_t>(source.lexicon.synsets.size());
     report->senses += static_cast<std::uint32_t>(source.lexicon.senses.size());

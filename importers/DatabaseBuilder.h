@@ -40,6 +40,7 @@ struct Progress {
 };
 
 struct BuildReport {
+  // Concepts and concept variants of every language, as `polylex info` counts them.
   std::uint32_t synsets = 0;
   std::uint32_t senses = 0;
   std::uint32_t links = 0;             // internal links of every language
@@ -68,8 +69,8 @@ inline constexpr const char* kBuildInputRules = R"(Input rules
     after the others); unreadable cntlist.rev lines. Without cntlist.rev variants get no corpus
     frequency.
     Debian's edition of WordNet 3.0 is recognised by content and its offsets are mapped to
-    Princeton's, which tab files and WORDNET_OFFSET use. A word that repeats another word of its
-    synset but for letter case ("A" and "a") is one word sense and becomes one variant.
+    Princeton's, which tab files and WORDNET_OFFSET use. Words of one synset that differ only in
+    letter case ("A" and "a") are two variants with the sense number the index gives them both.
   Tab files (offset-pos<TAB>lang:type<TAB>text; def and exe lines may give a sentence number
   before the text):
     The build stops for a missing or unreadable file, an unknown or repeated language code

@@ -1,18 +1,8 @@
 #include "PointerResolver.h"
 
-#include <algorithm>
 #include <string>
 
 namespace importers {
-
-namespace {
-
-bool SameLink(const WordNetPointer& a, const WordNetPointer& b) {
-  return a.relation == b.relation && a.target == b.target && a.sourceWord == b.sourceWord &&
-         a.targetWord == b.targetWord;
-}
-
-}  // namespace
 
 void ResolvePointers(WordNet* wordnet, Diagnostics* diagnostics) {
   for (WordNetSynset& synset : wordnet->synsets) {
@@ -24,7 +14,7 @@ void ResolvePointers(WordNet* wordnet, Diagnostics* diagnostics) {
         problem = "no synset at " + std::string(PosFileSuffix(pointer.targetFile)) + " offset " +
                   std::to_string(pointer.target);
       } else {
-        const std::uint8_t word = wordnet->synsets[target].KeptWord(pointer.targetWord);
+        const std::uint8_t word = wordnet->synsets[target].ExistingWord(pointer.targetWord);
         if (pointer.targetWord != 0 && word == 0) {
           problem = "no word " + std::to_string(pointer.targetWord) + " in the synset at offset " +
                     std::to_string(pointer.target);
@@ -37,13 +27,6 @@ void ResolvePointers(WordNet* wordnet, Diagnostics* diagnostics) {
         continue;
       }
       pointer.target = target;
-      // Words merged for letter case can make two word-level pointers one.
-      const auto end = synset.pointers.begin() + static_cast<std::ptrdiff_t>(kept);
-      if (pointer.IsWordLevel() &&
-          std::any_of(synset.pointers.begin(), end,
-                      [&](const WordNetPointer& other) { return SameLink(other, pointer); })) {
-        continue;
-      }
       synset.pointers[kept++] = pointer;
     }
     synset.pointers.resize(kept);

@@ -35,9 +35,8 @@ bool PosFileOfLetter(char letter, PosFile* file) {
   }
 }
 
-std::uint8_t WordNetSynset::KeptWord(std::uint8_t number) const {
-  if (keptWord.empty()) return number <= words.size() ? number : 0;
-  return number == 0 ? 0 : number <= keptWord.size() ? keptWord[number - 1] : 0;
+std::uint8_t WordNetSynset::ExistingWord(std::uint8_t number) const {
+  return number <= words.size() ? number : 0;
 }
 
 bool WordNetSynset::IsInstance() const {

@@ -66,17 +66,13 @@ struct WordNetSynset {
   std::uint32_t line = 0;             // line in the data file, for messages
   std::uint8_t lexFile = 0;           // lexicographer file number, 0 to 44
   std::vector<WordNetWord> words;
-  // A word that repeats an earlier one but for letter case ("A" and "a") is the same word sense
-  // and is merged into the earlier one. When that happened, keptWord[n - 1] is the number in
-  // `words` of the data file's word n; otherwise it is empty and the numbers agree.
-  std::vector<std::uint8_t> keptWord;
   std::vector<WordNetPointer> pointers;
   std::vector<VerbFrame> frames;
   std::string gloss;
 
-  // The number in `words` of the data file's word `number` (0 stays 0); 0 when the data file's
-  // synset has no such word.
-  std::uint8_t KeptWord(std::uint8_t number) const;
+  // `number` when the synset has a word of that 1-based number, and 0 (the synset itself) stays 0;
+  // otherwise 0.
+  std::uint8_t ExistingWord(std::uint8_t number) const;
   bool IsInstance() const;
   // The tag counts of the synset's words added up: how often the meaning was met in the corpus.
   std::uint32_t TagCount() const;

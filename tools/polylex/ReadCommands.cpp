@@ -39,6 +39,13 @@ std::uint32_t CountOf(void* db, std::uint32_t store, std::uint16_t container) {
   return cursor.GetRecCount();
 }
 
+// The variants of the language's concepts: the names of top concepts share their container.
+std::uint32_t ConceptVariantCountOf(void* db, std::uint32_t store) {
+  ArbCursor cursor(db, schema::kDefaultContainer, store);
+  cursor.SetMasterIndex(schema::kVariantConceptIndex, 1);
+  return cursor.GetRecCount();
+}
+
 void PrintRecord(ArbRecord& record) {
   std::vector<char> text(kFormatSize);
   const int ok = record.Format(text.data(), kFormatSize);
@@ -72,8 +79,7 @@ int RunInfo(const std::string& path) {
       std::printf("  %-3s %-12s store %u: %u concepts, %u variants, %u links\n",
                   TextOf(record, schema::LANGUAGE_CODE).c_str(),
                   TextOf(record, schema::NAME).c_str(), store,
-                  CountOf(db, store, schema::kConcepts),
-                  CountOf(db, store, schema::kDefaultContainer),
+                  CountOf(db, store, schema::kConcepts), ConceptVariantCountOf(db, store),
                   CountOf(db, store, schema::kInternalLinks));
     }
     std::printf("Relations:\n");

@@ -57,10 +57,13 @@ if [ -f "$wordnet" ]; then
   expect 0 '^do$' -- "$polylex" browse "$wordnet" en do -n 1
   expect 0 'ableism' -- "$polylex" browse "$wordnet" EN '*ism' -n 3
   # The whole English wordnet out as WN-LMF and in again as a database of its own.
-  expect 0 '117659 synsets, 378207 relations$' -- \
+  expect 0 '117659 synsets, 378220 relations$' -- \
     "$polylex" export-lmf "$wordnet" EN "$work/wordnet-en.xml"
-  expect 0 '117659 synsets, 206941 senses, 378207 links; languages: EN$' -- \
+  expect 0 '117659 synsets, 206978 senses, 378220 links; languages: EN$' -- \
     "$polylex" build "$work/wordnet-lmf.fdb" --lmf "$work/wordnet-en.xml"
+  # info counts the senses build reports: the names of top concepts are none.
+  expect 0 'store 100: 117659 concepts, 206978 variants, 378220 links$' -- \
+    "$polylex" info "$wordnet"
   # The viewer's tree for dog, reviewed against WordNet 3.0's data files: seven noun senses and
   # one verb sense, each with its gloss on an ILI line.
   "$polylex" tree "$wordnet" EN dog > "$work/tree-dog.txt"

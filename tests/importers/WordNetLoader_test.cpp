@@ -80,9 +80,13 @@ TEST_F(WordNetLoaderTest, ReadsWordsPointersFramesAndGloss) {
   AddSmallWordNet();
   const WordNet wordnet = Load();
   const WordNetSynset& dog = SynsetAt(wordnet, importers::PosFile::kNoun, "dog");
-  // "Dog" repeats "dog" but for case: one word sense.
-  ASSERT_EQ(dog.words.size(), 2u);
+  // "Dog" differs from "dog" only in letter case: a member of its own, with the sense number the
+  // index gives "dog".
+  ASSERT_EQ(dog.words.size(), 3u);
   EXPECT_EQ(dog.words[1].lemma, "domestic_dog");
+  EXPECT_EQ(dog.words[2].lemma, "Dog");
+  EXPECT_EQ(dog.words[2].sense, 1);
+  EXPECT_EQ(dog.words[0].sense, 1);
   EXPECT_EQ(dog.gloss, "a domesticated canine; \"the dog barked\"");
   ASSERT_EQ(dog.pointers.size(), 2u);
   EXPECT_EQ(dog.pointers[0].relation, 8);

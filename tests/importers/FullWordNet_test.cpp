@@ -19,17 +19,7 @@ constexpr std::uint32_t kEnglish = 100;
 constexpr std::uint32_t kDutch = 101;
 constexpr std::uint32_t kFrench = 102;
 
-class FullWordNetTest : public testing::Test {
- protected:
-  void SetUp() override {
-    const std::string path = SharedWordNetDatabase();
-    if (path.empty()) GTEST_SKIP() << WORDNET_DIR << " holds no WordNet";
-    db_ = std::make_unique<StoredDatabase>(path);
-    ASSERT_TRUE(db_->IsOpen());
-  }
-
-  std::unique_ptr<StoredDatabase> db_;
-};
+using FullWordNetTest = SharedWordNetTest;
 
 // The build itself, in this process, so that its report and warnings can be seen.
 TEST(FullWordNetBuild, CountsSynsetsAndWordSenses) {

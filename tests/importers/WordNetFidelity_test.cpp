@@ -179,13 +179,11 @@ std::int16_t RelationOf(const std::string& symbol) {
 // word-level link (source first).
 using Link = std::tuple<std::int16_t, std::uint32_t, std::uint32_t, std::vector<std::uint32_t>>;
 
-class WordNetFidelityTest : public testing::Test {
+class WordNetFidelityTest : public SharedWordNetTest {
  protected:
   void SetUp() override {
-    const std::string path = SharedWordNetDatabase();
-    if (path.empty()) GTEST_SKIP() << WORDNET_DIR << " holds no WordNet";
-    db_ = std::make_unique<StoredDatabase>(path);
-    ASSERT_TRUE(db_->IsOpen());
+    SharedWordNetTest::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
     for (int file = 0; file < 4; ++file) {
       for (Synset& synset : ReadDataFile(file)) {
         conceptOf_[{file, synset.offset}] = static_cast<std::uint32_t>(synsets_.size() + 1);
@@ -224,7 +222,6 @@ class WordNetFidelityTest : public testing::Test {
             PointerOf(link, TARGET_CONCEPT), variants};
   }
 
-  std::unique_ptr<StoredDatabase> db_;
   std::vector<Synset> synsets_;
   std::map<std::pair<int, std::uint32_t>, std::uint32_t> conceptOf_;
   std::vector<std::uint32_t> firstVariant_;

@@ -67,6 +67,8 @@ inline constexpr const char* kBuildInputRules = R"(Input rules
     names a synset or word the data files lack (words left without a sense number are numbered
     after the others); unreadable cntlist.rev lines. Without cntlist.rev variants get no corpus
     frequency.
+    The exception lists (noun.exc, verb.exc, adj.exc, adv.exc) are optional; a line of one without
+    a base form is skipped with a warning.
     Debian's edition of WordNet 3.0 is recognised by content and its offsets are mapped to
     Princeton's, which tab files and WORDNET_OFFSET use. A word that repeats another word of its
     synset but for letter case ("A" and "a") is one word sense and becomes one variant.

@@ -1,7 +1,7 @@
 #include "ExceptionLists.h"
 
-#include <algorithm>
 #include <filesystem>
+#include <sstream>
 
 #include "LexicalSchema.h"
 #include "Literal.h"
@@ -12,16 +12,10 @@ namespace importers {
 namespace {
 
 // The blank-separated fields of a line; a carriage return before the line feed is no field.
-std::vector<std::string_view> FieldsOf(std::string_view line) {
-  std::vector<std::string_view> fields;
-  std::size_t at = 0;
-  while (at < line.size()) {
-    const std::size_t start = line.find_first_not_of(" \t\r", at);
-    if (start == std::string_view::npos) break;
-    const std::size_t end = std::min(line.find_first_of(" \t\r", start), line.size());
-    fields.push_back(line.substr(start, end - start));
-    at = end;
-  }
+std::vector<std::string> FieldsOf(std::string_view line) {
+  std::istringstream text{std::string(line)};
+  std::vector<std::string> fields;
+  for (std::string field; text >> field;) fields.push_back(std::move(field));
   return fields;
 }
 
@@ -30,7 +24,7 @@ void ReadList(const std::string& path, std::uint16_t partOfSpeech,
   TextFile file = TextFile::Read(path);
   TextLine line;
   while (file.Next(&line)) {
-    const std::vector<std::string_view> fields = FieldsOf(line.text);
+    const std::vector<std::string> fields = FieldsOf(line.text);
     if (fields.empty()) continue;
     if (!IsValidUtf8(line.text)) {
       diagnostics->Warn(path, line.number, "text is not valid UTF-8");

@@ -20,16 +20,14 @@
 #include "LookupWords.h"
 #include "PLXException.h"
 #include "QuietPerson.h"
+#include "WordTimes.h"
 #include "shell/LanguageEntry.h"
 #include "shell/ViewerDatabase.h"
 #include "tree/ConceptPane.h"
 
 namespace {
 
-struct Timing {
-  double p50 = 0;
-  double p99 = 0;
-  double mean = 0;
+struct Timing : bench::WordTimes {
   std::size_t hits = 0;  // words for which the measured call found something
 };
 
@@ -50,12 +48,7 @@ Timing Measure(const std::vector<std::string>& words, const std::function<void()
     const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
     micros.push_back(took.count());
   }
-  std::sort(micros.begin(), micros.end());
-  double sum = 0;
-  for (const double each : micros) sum += each;
-  timing.mean = sum / static_cast<double>(micros.size());
-  timing.p50 = micros[micros.size() / 2];
-  timing.p99 = micros[std::min(micros.size() - 1, micros.size() * 99 / 100)];
+  static_cast<bench::WordTimes&>(timing) = bench::SpreadOf(micros);
   return timing;
 }
 

@@ -51,8 +51,8 @@ class LEXCORE_API BaseForms {
   // The dictionary's spelling of `candidate` as a literal of `partOfSpeech` (0: any); empty when
   // the language has no such literal.
   std::string LiteralOf(std::string_view candidate, std::int16_t partOfSpeech);
-  // What `word` may be the inflection of in `partOfSpeech`, unchecked: the exceptions' base forms
-  // and the forms the rules give, each once, `word` itself not among them.
+  // What `word` may be the inflection of in `partOfSpeech`, unchecked against the dictionary: the
+  // exceptions' base forms, then the forms the rules give, each once.
   std::vector<std::string> CandidatesOf(std::string_view word, std::int16_t partOfSpeech);
   // Appends the literals that the collocation's candidates of `partOfSpeech` give.
   void FindCollocation(const std::vector<std::string>& words, std::int16_t partOfSpeech,

@@ -84,6 +84,28 @@ TEST_F(InputBarStateTest, BrowseModeLooksUpTheFirstListedForm) {
   EXPECT_EQ(person_.messages, (Strings{"Word not found !"}));
 }
 
+TEST_F(InputBarStateTest, BrowseModePutsBaseFormsBeforeTheNextListedForm) {
+  // A dog variant as built databases write it, with the part of speech the rules look for.
+  Write([](void* db) {
+    Put(db, kEnglish, kDefaultContainer, 7,
+        {F(0, VARIANT), P(1, CONCEPT, kDog), N(2, PART_OF_SPEECH, 1), T(1, LITERAL, "dog"),
+         N(2, SENSE, 3)});
+  });
+  Open();
+  InputBarState::Browse browse;
+  const TreeItem* word = bar_.LookUp(pane_, "dogs", "EN", browse);
+  ASSERT_NE(word, nullptr);
+  EXPECT_EQ(word->Text(), "dog");
+  EXPECT_EQ(browse.forms.front(), "domestic dog");
+  EXPECT_EQ(person_.status[PersonInterface::StatusPane::kMessage], "dogs: showing dog");
+  // A form without base forms still takes the next listed form.
+  pane_.ClearTree();
+  word = bar_.LookUp(pane_, "domestic", "EN", browse);
+  ASSERT_NE(word, nullptr);
+  EXPECT_EQ(word->Text(), "domestic dog");
+  EXPECT_TRUE(person_.messages.empty());
+}
+
 TEST_F(InputBarStateTest, QueryModeListsPatternsAndLooksUpTheText) {
   Open();
   bar_.SetMode(Mode::kQuery);

@@ -24,6 +24,11 @@ using Mode = InputBarState::Mode;
 class InputBarStateTest : public ViewerFixture {
  protected:
   void Open() { ASSERT_EQ(database_.Open(path_), 1); }
+  // The text of the word line that an English Lookup of `text` makes; empty when it makes none.
+  std::string LookUpText(const char* text, InputBarState::Browse& browse) {
+    const TreeItem* word = bar_.LookUp(pane_, text, "EN", browse);
+    return word != nullptr ? word->Text() : "";
+  }
 
   RecordingPerson person_;
   ViewerDatabase database_{person_};
@@ -93,16 +98,12 @@ TEST_F(InputBarStateTest, BrowseModePutsBaseFormsBeforeTheNextListedForm) {
   });
   Open();
   InputBarState::Browse browse;
-  const TreeItem* word = bar_.LookUp(pane_, "dogs", "EN", browse);
-  ASSERT_NE(word, nullptr);
-  EXPECT_EQ(word->Text(), "dog");
+  EXPECT_EQ(LookUpText("dogs", browse), "dog");
   EXPECT_EQ(browse.forms.front(), "domestic dog");
   EXPECT_EQ(person_.status[PersonInterface::StatusPane::kMessage], "dogs: showing dog");
   // A form without base forms still takes the next listed form.
   pane_.ClearTree();
-  word = bar_.LookUp(pane_, "domestic", "EN", browse);
-  ASSERT_NE(word, nullptr);
-  EXPECT_EQ(word->Text(), "domestic dog");
+  EXPECT_EQ(LookUpText("domestic", browse), "domestic dog");
   EXPECT_TRUE(person_.messages.empty());
 }
 

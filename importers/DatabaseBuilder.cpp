@@ -8,6 +8,7 @@
 #include "BuildFailure.h"
 #include "Diagnostics.h"
 #include "EnglishWordNetWriter.h"
+#include "ExceptionLists.h"
 #include "FxDatabase.h"
 #include "FxSession.h"
 #include "IliWriter.h"
@@ -47,7 +48,8 @@ struct LmfLanguageSource {
 
 // Everything the build reads before it writes. Languages are in store order from store 100.
 struct Sources {
-  WordNet wordnet;  // no synsets when the build has no WordNet folder
+  WordNet wordnet;                            // no synsets when the build has no WordNet folder
+  std::vector<WordFormException> exceptions;  // WordNet's, for the English store
   std::vector<LanguageSource> tabs;
   std::vector<LmfLanguageSource> lmf;
   std::vector<const Language*> languages;
@@ -177,7 +179,8 @@ void Write(const std::string& path, const BuildOptions& options, const Sources& 
   if (!wordnet.synsets.empty()) WriteIli(&builder, wordnet, progress);
   WriteLmfIli(&builder, database, ili);
   if (!wordnet.synsets.empty()) {
-    report->links += WriteEnglishWordNet(&builder, store++, wordnet, links, usage, progress);
+    report->links += WriteEnglishWordNet(&builder, store, wordnet, links, usage, progress);
+    WriteExceptionLists(&builder, store++, sources.exceptions);
   }
   for (const LanguageSource& tab : sources.tabs) {
     report->links +=
@@ -245,6 +248,7 @@ void Build(const BuildOptions& options, const Progress& progress, BuildReport* r
   if (!options.wordnetDir.empty()) {
     if (progress.phase) progress.phase("Reading WordNet from " + options.wordnetDir);
     sources.wordnet = LoadWordNet(options.wordnetDir, &diagnostics);
+    sources.exceptions = ReadExceptionLists(options.wordnetDir, &diagnostics);
   }
   const std::size_t firstTab = sources.languages.size() - options.tabs.size();
   for (std::size_t i = 0; i < options.tabs.size(); ++i) {

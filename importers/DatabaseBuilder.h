@@ -68,6 +68,8 @@ inline constexpr const char* kBuildInputRules = R"(Input rules
     names a synset or word the data files lack (words left without a sense number are numbered
     after the others); unreadable cntlist.rev lines. Without cntlist.rev variants get no corpus
     frequency.
+    The exception lists (noun.exc, verb.exc, adj.exc, adv.exc) are optional; a line of one without
+    a base form is skipped with a warning.
     Debian's edition of WordNet 3.0 is recognised by content and its offsets are mapped to
     Princeton's, which tab files and WORDNET_OFFSET use. Words of one synset that differ only in
     letter case ("A" and "a") are two variants with the sense number the index gives them both.

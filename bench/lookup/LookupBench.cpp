@@ -19,16 +19,14 @@
 #include "PLXException.h"
 #include "Polylex.h"
 #include "ViewerLookup.h"
+#include "WordTimes.h"
 #ifdef LEX_HAVE_PRINCETON
 #include "PrincetonLookup.h"
 #endif
 
 namespace {
 
-struct Timing {
-  double p50 = 0;
-  double p99 = 0;
-  double mean = 0;
+struct Timing : bench::WordTimes {
   bench::LookupCount count;
 };
 
@@ -45,12 +43,7 @@ Timing Measure(const std::vector<std::string>& words,
     const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
     micros.push_back(took.count());
   }
-  std::sort(micros.begin(), micros.end());
-  double sum = 0;
-  for (const double each : micros) sum += each;
-  timing.mean = sum / static_cast<double>(micros.size());
-  timing.p50 = micros[micros.size() / 2];
-  timing.p99 = micros[std::min(micros.size() - 1, micros.size() * 99 / 100)];
+  static_cast<bench::WordTimes&>(timing) = bench::SpreadOf(micros);
   return timing;
 }
 

@@ -22,6 +22,9 @@ constexpr std::uint16_t kInternalLinks = 202;
 constexpr std::uint16_t kEqLinks = 204;
 constexpr std::uint16_t kLocalUsageLabels = 212;
 constexpr std::uint16_t kLocalFeatures = 213;
+// Irregular inflections of a language's word forms (WordNet's exception lists), one record per
+// inflected form and part of speech. Absent or empty for a language that has none.
+constexpr std::uint16_t kWordFormExceptions = 206;
 constexpr std::uint16_t kLanguages = 300;
 constexpr std::uint16_t kTopConcepts = 310;
 constexpr std::uint16_t kPartsOfSpeech = 320;
@@ -41,6 +44,8 @@ constexpr std::uint16_t kLiteralIndex = 251;
 constexpr std::uint16_t kVariantConceptIndex = 252;
 constexpr std::uint16_t kIliVariantIndex = 254;
 constexpr std::uint16_t kTopConceptVariantIndex = 256;
+// Word-form exceptions by inflected form, then part of speech.
+constexpr std::uint16_t kWordFormExceptionIndex = 258;
 constexpr std::uint16_t kLinkSourceIndex = 270;
 constexpr std::uint16_t kEqLinkConceptIndex = 280;
 constexpr std::uint16_t kEqLinkIliIndex = 281;
@@ -95,6 +100,7 @@ constexpr std::uint16_t TOP_CONCEPT = 52;
 constexpr std::uint16_t VARIANT = 60;
 constexpr std::uint16_t ILI_VARIANT = 61;
 constexpr std::uint16_t TOP_CONCEPT_VARIANT = 62;
+constexpr std::uint16_t WORD_FORM_EXCEPTION = 63;  // root of a word-form exception record
 constexpr std::uint16_t INTERNAL_LINK = 70;
 constexpr std::uint16_t EQ_LINK = 71;
 constexpr std::uint16_t SOURCE_CONCEPT = 110;
@@ -123,6 +129,10 @@ constexpr std::uint16_t NUMBER_KEY = 133;
 constexpr std::uint16_t CORPUS_ID = 134;
 constexpr std::uint16_t FREQUENCY = 135;
 constexpr std::uint16_t PAROLE_ID = 136;
+// Of a word-form exception: the inflected form (text, once) and its base forms (text, in the
+// source's order), beside the PART_OF_SPEECH both belong to.
+constexpr std::uint16_t INFLECTED_FORM = 137;
+constexpr std::uint16_t BASE_FORM = 138;
 constexpr std::uint16_t WORDNET_OFFSET = 301;
 constexpr std::uint16_t GLOSS = 302;
 constexpr std::uint16_t ADD_ON_ID = 303;

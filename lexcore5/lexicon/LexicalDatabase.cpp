@@ -70,6 +70,9 @@ constexpr FieldName kFieldNames[] = {
     {CORPUS_ID, "CORPUS_ID"},
     {FREQUENCY, "FREQUENCY"},
     {PAROLE_ID, "PAROLE_ID"},
+    {WORD_FORM_EXCEPTION, "WORD_FORM_EXCEPTION"},
+    {INFLECTED_FORM, "INFLECTED_FORM"},
+    {BASE_FORM, "BASE_FORM"},
     {WORDNET_OFFSET, "WORDNET_OFFSET"},
     {GLOSS, "GLOSS"},
     {ADD_ON_ID, "ADD_ON_ID"},
@@ -168,6 +171,9 @@ std::uint32_t DefineLanguageIndexes(store::Database* db, std::uint32_t store) {
            Define(db, store, kEqLinkIliIndex, kEqLinks, {{{EQ_LINK, TARGET_ILI}, kPointer}}),
            Define(db, store, kLocalUsageLabelIndex, kLocalUsageLabels, {{{USAGE_LABEL}, kNumber}}),
            Define(db, store, kLocalFeatureIndex, kLocalFeatures, {{{FEATURE}, kNumber}}),
+           Define(db, store, kWordFormExceptionIndex, kWordFormExceptions,
+                  {{{WORD_FORM_EXCEPTION, INFLECTED_FORM}, kText},
+                   {{WORD_FORM_EXCEPTION, PART_OF_SPEECH}, kNumber}}),
        }) {
     if (code != arbcode::SUCCESS) return code;
   }

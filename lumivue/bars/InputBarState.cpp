@@ -1,5 +1,7 @@
 #include "bars/InputBarState.h"
 
+#include <strings.h>
+
 #include "bars/BrowseListing.h"
 #include "bars/LanguageCodeTable.h"
 #include "shell/LanguageEntry.h"
@@ -7,6 +9,7 @@
 #include "shell/PersonInterface.h"
 #include "shell/ViewerDatabase.h"
 #include "tree/ConceptPane.h"
+#include "tree/SearchText.h"
 
 InputBarState::InputBarState(ViewerDatabase& database, PersonInterface& person)
     : database_(database), person_(person) {}
@@ -57,7 +60,14 @@ TreeItem* InputBarState::LookUp(ConceptPane& pane, std::string_view text, const 
   std::string word(text);
   if (mode_ == Mode::kBrowse) {
     browse = BrowseFor(text, code);
-    if (!browse.forms.empty()) word = browse.forms.front();
+    if (!browse.forms.empty()) {
+      // A typed form that is no word of the dictionary shows its base forms ("dogs": dog) where
+      // it has some, rather than its alphabetical neighbour ("dogsbody").
+      if (strcasecmp(browse.forms.front().c_str(), SearchText::WordOf(text).c_str()) != 0) {
+        if (TreeItem* made = pane.LookUpFromBar(code, text)) return made;
+      }
+      word = browse.forms.front();
+    }
   } else if (BrowseListing::IsPattern(text)) {
     browse = Browse{true, true, {}};
     if (Dictionary* words = WordsOf(code)) {

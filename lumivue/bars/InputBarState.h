@@ -55,7 +55,8 @@ class InputBarState {
 
   // Lookup (the button or Enter) in `pane` with language `code`:
   //  - "Browse": browses again; the first form listed is looked up (the typed text when the list
-  //    is empty); `browse` receives the listing;
+  //    is empty); `browse` receives the listing. When the first form is not the typed text
+  //    (letter case aside), the typed text's base forms come first, if it has any;
   //  - "Query": a text with wildcards fills `browse` with the forms matching it
   //    (BrowseListing::Matching) and looks nothing up; any other text is looked up as typed.
   // The look-up is ConceptPane::LookUpFromBar; when it makes no line, "Word not found !". Returns

@@ -38,6 +38,8 @@ inline constexpr ViewerMessage kInvalidLanguageCode{62003, "Invalid Language Cod
 // Concept trees.
 inline constexpr ViewerMessage kNoLanguageSelected{61446, "No language selected !"};
 inline constexpr ViewerMessage kWordNotFound{62008, "Word not found !"};
+// A look-up that found no meaning for the form typed and shows its base forms instead.
+inline constexpr ViewerMessage kShowingBaseForms{0, "%s: showing %s"};
 inline constexpr ViewerMessage kLiteralNotSelected{62009, "Literal not selected !"};
 inline constexpr ViewerMessage kConceptNotSelected{62010, "Literal is not selected !"};
 inline constexpr ViewerMessage kCannotDeleteIli{62011, "Cannot delete an ILI record !"};

@@ -6,7 +6,9 @@
 #include <optional>
 #include <span>
 #include <utility>
+#include <vector>
 
+#include "BaseForms.h"
 #include "ConceptLinks.h"
 #include "ConceptVariants.h"
 #include "Concepts.h"
@@ -118,10 +120,30 @@ TreeItem* ConceptPane::PartOfSpeechLine(TreeItem& wordLine, const std::string& n
   return lines_.InsertChild(wordLine, std::make_unique<PartOfSpeechItem>(name));
 }
 
+TreeItem* ConceptPane::LookUpOrBaseForms(std::string_view word) {
+  TreeItem* found = LookUp(word, nullptr, 0);
+  const LanguageEntry* entry = Entry();
+  if (found != nullptr || entry == nullptr) return found;
+  std::vector<std::string> bases;
+  const std::string form(word);
+  database_.Guarded([&] { bases = BaseForms(entry->WordNet()).Find(form.c_str()); });
+  // Each look-up puts its word line on top: the last base form goes first.
+  for (auto base = bases.rbegin(); base != bases.rend(); ++base) {
+    if (TreeItem* line = LookUp(*base, nullptr, 0)) found = line;
+  }
+  if (found != nullptr) {
+    std::string shown;
+    for (const std::string& base : bases) shown += (shown.empty() ? "" : ", ") + base;
+    person_.ShowStatus(PersonInterface::StatusPane::kMessage,
+                       FormatMessage(message::kShowingBaseForms.text, form.c_str(), shown.c_str()));
+  }
+  return found;
+}
+
 TreeItem* ConceptPane::LookUpFromBar(std::string code, std::string_view text) {
   SetLanguage(std::move(code));
   if (Entry() == nullptr) return nullptr;
-  return LookUp(SearchText::WordOf(text), nullptr, 0);
+  return LookUpOrBaseForms(SearchText::WordOf(text));
 }
 
 ConceptItem* ConceptPane::AddConceptLine(TreeItem* parent, Owned<Concept> meaning) {

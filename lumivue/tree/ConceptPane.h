@@ -50,10 +50,16 @@ class ConceptPane : public LineExpander {
   // part-of-speech line is the parent, or when a failure (shown) came before the word line. Without
   // a language: "No language selected !" and null.
   TreeItem* LookUp(std::string_view word, TreeItem* parent, int mode);
+  // LookUp of `word` with no parent and mode 0; when that finds no meaning, a word line for each
+  // base form of it (BaseForms, every part of speech) instead, the first base form on top, and
+  // "<word>: showing <base forms>" in the message pane of the status bar. The word as typed keeps
+  // its priority: base forms are sought only when it has no variant. Returns the top word line;
+  // null as LookUp when neither finds anything.
+  TreeItem* LookUpOrBaseForms(std::string_view word);
   // The look-up the bars run: sets the language to `code` (clearing the pane when it changes) and,
   // when the database has that language, looks up the word form in `text` (SearchText::WordOf)
-  // with mode 0. Null when the language is unknown (nothing shown: the bar then tries its own
-  // choice of language) or as LookUp.
+  // as LookUpOrBaseForms does. Null when the language is unknown (nothing shown: the bar then
+  // tries its own choice of language) or as LookUpOrBaseForms.
   TreeItem* LookUpFromBar(std::string code, std::string_view text);
 
   // A concept line for `meaning` (taken over) with its ILI lines and variant lines: the last child

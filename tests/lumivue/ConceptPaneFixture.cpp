@@ -43,14 +43,17 @@ void ConceptPaneFixture::AddLink(std::uint32_t id, std::int32_t relation, std::u
 
 void ConceptPaneFixture::AddConcept(std::uint32_t id, std::int32_t partOfSpeech,
                                     std::uint32_t variantId, const char* literal,
-                                    std::int32_t sense) {
+                                    std::int32_t sense, bool partOfSpeechInVariant) {
   Write([&](void* db) {
     ASSERT_EQ(Build({F(0, CONCEPT), N(1, CONCEPT_TYPE, 1), N(1, PART_OF_SPEECH, partOfSpeech)})
                   .Add(db, kEnglish, kConcepts, id),
               1);
-    ASSERT_EQ(Build({F(0, VARIANT), P(1, CONCEPT, id), T(1, LITERAL, literal), N(2, SENSE, sense)})
-                  .Add(db, kEnglish, kDefaultContainer, variantId),
-              1);
+    ArbRecord variant =
+        partOfSpeechInVariant
+            ? Build({F(0, VARIANT), P(1, CONCEPT, id), N(2, PART_OF_SPEECH, partOfSpeech),
+                     T(1, LITERAL, literal), N(2, SENSE, sense)})
+            : Build({F(0, VARIANT), P(1, CONCEPT, id), T(1, LITERAL, literal), N(2, SENSE, sense)});
+    ASSERT_EQ(variant.Add(db, kEnglish, kDefaultContainer, variantId), 1);
   });
 }
 

@@ -22,9 +22,11 @@ class ConceptPaneFixture : public ViewerFixture {
 
   // An English internal link (record `id`) of `relation` from concept `source` to `target`.
   void AddLink(std::uint32_t id, std::int32_t relation, std::uint32_t source, std::uint32_t target);
-  // An English concept of part of speech `partOfSpeech` (1 noun, 2 verb) with one variant.
+  // An English concept of part of speech `partOfSpeech` (1 noun, 2 verb) with one variant; with
+  // `partOfSpeechInVariant` the variant also carries that part of speech under its concept
+  // pointer, as the variants of built databases do.
   void AddConcept(std::uint32_t id, std::int32_t partOfSpeech, std::uint32_t variantId,
-                  const char* literal, std::int32_t sense);
+                  const char* literal, std::int32_t sense, bool partOfSpeechInVariant = false);
 
   // Every line of the pane in display order as "<level><text>", a concept line by its variants
   // ("dog :1|domestic dog :1"), "+" after attached lines, "~" after hidden ones.

@@ -88,6 +88,20 @@ TEST_F(ConceptPaneLookUpTest, BarLookUpTrimsAndSwitchesLanguage) {
   EXPECT_TRUE(person_.messages.empty());
 }
 
+TEST_F(ConceptPaneLookUpTest, BarLookUpFallsBackOnBaseForms) {
+  // Letter case the dictionary lacks finds the word it has.
+  ASSERT_NE(pane_.LookUpFromBar("EN", "Dog"), nullptr);
+  EXPECT_EQ(Shape().front(), "0dog");
+  EXPECT_EQ(person_.status[PersonInterface::StatusPane::kMessage], "Dog: showing dog");
+  EXPECT_EQ(pane_.Lines().Selected(), pane_.Lines().First());
+
+  // Dutch has no rules of detachment.
+  EXPECT_EQ(pane_.LookUpFromBar("NL", "honden"), nullptr);
+  EXPECT_EQ(pane_.LookUpFromBar("NL", "honds"), nullptr);
+  EXPECT_EQ(pane_.Lines().Count(), 0u);
+  EXPECT_TRUE(person_.messages.empty());
+}
+
 class ConceptPaneMixedWordTest : public ConceptPaneFixture {
  protected:
   bool OpensAtSetUp() const override { return false; }
@@ -101,5 +115,25 @@ TEST_F(ConceptPaneMixedWordTest, PartOfSpeechLineIsSharedByItsMeanings) {
   EXPECT_EQ(Shape(), (Lines{"0dog", "1Noun", "2dog :1|domestic dog :1|Canis familiaris :1",
                             "2a member of the genus Canis+", "2<No Gloss>+", "2dog :3",
                             "2<No ILI links>+", "1Verb", "2dog :2", "2<No ILI links>+"}));
+}
+TEST_F(ConceptPaneMixedWordTest, ExactFormKeepsItsPriorityOverBaseForms) {
+  AddConcept(5, 1, 7, "dogge", 1, true);
+  AddConcept(6, 2, 8, "dogg", 1, true);
+  AddConcept(7, 1, 9, "dogs", 1, true);
+  Open();
+  // "dogs" is a word of its own as well as the plural of dog.
+  ASSERT_NE(pane_.LookUpFromBar("EN", "dogs"), nullptr);
+  EXPECT_EQ(Shape(), (Lines{"0dogs", "1Noun", "2dogs :1", "2<No ILI links>+"}));
+  EXPECT_EQ(person_.status.count(PersonInterface::StatusPane::kMessage), 0u);
+
+  // Two base forms, by a noun rule and by a verb rule: one word line each, the first on top.
+  pane_.ClearTree();
+  ASSERT_NE(pane_.LookUpFromBar("EN", "dogges"), nullptr);
+  EXPECT_EQ(person_.status[PersonInterface::StatusPane::kMessage], "dogges: showing dogge, dogg");
+  const Lines shape = Shape();
+  ASSERT_EQ(shape.size(), 8u);
+  EXPECT_EQ(shape[0], "0dogge");
+  EXPECT_EQ(shape[4], "0dogg");
+  EXPECT_EQ(shape[6], "2dogg :1");
 }
 }  // namespace

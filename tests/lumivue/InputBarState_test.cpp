@@ -24,6 +24,11 @@ using Mode = InputBarState::Mode;
 class InputBarStateTest : public ViewerFixture {
  protected:
   void Open() { ASSERT_EQ(database_.Open(path_), 1); }
+  // The text of the word line that an English Lookup of `text` makes; empty when it makes none.
+  std::string LookUpText(const char* text, InputBarState::Browse& browse) {
+    const TreeItem* word = bar_.LookUp(pane_, text, "EN", browse);
+    return word != nullptr ? word->Text() : "";
+  }
 
   RecordingPerson person_;
   ViewerDatabase database_{person_};
@@ -82,6 +87,24 @@ TEST_F(InputBarStateTest, BrowseModeLooksUpTheFirstListedForm) {
   EXPECT_EQ(bar_.LookUp(pane_, "zebra", "EN", browse), nullptr);
   EXPECT_TRUE(browse.forms.empty());
   EXPECT_EQ(person_.messages, (Strings{"Word not found !"}));
+}
+
+TEST_F(InputBarStateTest, BrowseModePutsBaseFormsBeforeTheNextListedForm) {
+  // A dog variant as built databases write it, with the part of speech the rules look for.
+  Write([](void* db) {
+    Put(db, kEnglish, kDefaultContainer, 7,
+        {F(0, VARIANT), P(1, CONCEPT, kDog), N(2, PART_OF_SPEECH, 1), T(1, LITERAL, "dog"),
+         N(2, SENSE, 3)});
+  });
+  Open();
+  InputBarState::Browse browse;
+  EXPECT_EQ(LookUpText("dogs", browse), "dog");
+  EXPECT_EQ(browse.forms.front(), "domestic dog");
+  EXPECT_EQ(person_.status[PersonInterface::StatusPane::kMessage], "dogs: showing dog");
+  // A form without base forms still takes the next listed form.
+  pane_.ClearTree();
+  EXPECT_EQ(LookUpText("domestic", browse), "domestic dog");
+  EXPECT_TRUE(person_.messages.empty());
 }
 
 TEST_F(InputBarStateTest, QueryModeListsPatternsAndLooksUpTheText) {

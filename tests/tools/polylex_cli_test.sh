@@ -78,6 +78,13 @@ if [ -f "$wordnet" ]; then
     "$polylex" tree "$wordnet" EN dog --expand 19
   expect 1 '^polylex: --top 1: row 1 is not a concept line$' -- "$polylex" tree "$wordnet" EN dog --top 1
   expect 1 'EN has no word "dgo"' -- "$polylex" tree "$wordnet" en dgo
+  # A form without meaning shows those of its base forms, and says so; --exact turns that off.
+  expect 0 '^dogs: showing dog$' -- "$polylex" lookup "$wordnet" EN dogs
+  expect 0 '^axis \(EN\)$' -- "$polylex" lookup "$wordnet" EN axes
+  expect 1 'EN has no word "dogs"' -- "$polylex" lookup "$wordnet" EN dogs --exact
+  expect 0 '^geese: showing goose$' -- "$polylex" tree "$wordnet" EN geese
+  expect 0 '^ *0 word  run( |$)' -- "$polylex" tree "$wordnet" EN ran
+  expect 1 'EN has no word "ran"' -- "$polylex" tree "$wordnet" EN ran --exact
   # A saved view reopened: the letters expand the same rows again; what cannot be rebuilt stays.
   printf '#WindowType:Lumivue\n#Language:EN\nL|dog|OOOC\n//a note\nC|999999999|\nstray text\n' \
     > "$work/dog.wl"

@@ -28,6 +28,7 @@ class ShellViewTest : public QObject, public ShellSession {
 
   void lookUpFromTheWordFieldFillsTheTree();
   void unknownWordIsReported();
+  void inflectedWordShowsItsBaseFormAndSaysSo();
   void clickingARowSelectsItAndEnablesItsCommands();
   void contextMenuOffersTheSelectedLinesCommands();
   void followCommandsAddRelationLines();
@@ -118,6 +119,17 @@ void ShellViewTest::unknownWordIsReported() {
   view_->LookUp(QStringLiteral("qzxwvk"));
   QCOMPARE(modals_->messages, QStringList{QStringLiteral("Word not found !")});
   QCOMPARE(view_->ActivePane().Lines().VisibleCount(), before);
+}
+
+void ShellViewTest::inflectedWordShowsItsBaseFormAndSaysSo() {
+  StartWithDog();
+  view_->LookUp(QStringLiteral("geese"));
+  const TreeListBox& lines = view_->ActivePane().Lines();
+  QCOMPARE(lines.VisibleLine(0)->Text(), std::string("goose"));
+  QCOMPARE(lines.SelectedIndex(), 0);
+  QCOMPARE(frame_->Panes().Text(PersonInterface::StatusPane::kMessage),
+           QStringLiteral("geese: showing goose"));
+  QVERIFY(modals_->messages.isEmpty());
 }
 
 void ShellViewTest::clickingARowSelectsItAndEnablesItsCommands() {

@@ -26,9 +26,11 @@ struct LookupOptions {
   bool relations = false;  // each meaning's relations with their targets
   bool top = false;        // the hyperonym paths to the top, and the ontology's classification
   bool ili = false;        // the equivalents in every other language
+  bool exact = false;      // the word as given only, never its base forms
 };
 // The meanings of `word` in language `code` grouped by part of speech: variants, definition and
-// ILI glosses, and what the options add.
+// ILI glosses, and what the options add. When the word has no meaning (and not `exact`), those of
+// each of its base forms (BaseForms) instead, after a line "<word>: showing <base forms>".
 int RunLookup(const std::string& path, const std::string& code, const std::string& word,
               const LookupOptions& options);
 // The dictionary listing of language `code`: at most `count` word forms from `prefix` on, or those
@@ -48,9 +50,11 @@ struct TreeStep {
 // after `steps` in order, printed as PaneText does. The viewer's messages go to standard error and
 // its status texts too with `status`. A row that is not shown, or --top on a row that is no concept
 // line, stops the command with status 1 before anything is printed; so does a word with no meaning.
-// A library failure shown on the way prints the rows built and gives status 1.
+// A library failure shown on the way prints the rows built and gives status 1. Unless `exact`, a
+// word without meaning is looked up by its base forms (ConceptPane::LookUpOrBaseForms), and a line
+// "<word>: showing <base forms>" comes before the rows.
 int RunTree(const std::string& path, const std::string& code, const std::string& word,
-            const std::vector<TreeStep>& steps, bool status);
+            const std::vector<TreeStep>& steps, bool status, bool exact);
 // The view (word list) file `file` opened as the viewer opens it, each pane printed after a header
 // line with its language. Status 1 when the file is not a view file, when the reader stopped
 // (the rows built before still print) or when a library failure was shown.

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "ArbError.h"
+#include "BaseFormNote.h"
+#include "BaseForms.h"
 #include "Commands.h"
 #include "Concept.h"
 #include "ConceptLink.h"
@@ -216,6 +218,21 @@ class Printer {
   std::map<std::int16_t, std::string> relationNames_;
 };
 
+// One word form's meanings under its heading, grouped by part of speech.
+void PrintMeanings(Printer& printer, const std::string& form, const std::string& code,
+                   std::vector<Meaning>& meanings) {
+  std::int16_t partOfSpeech = -1;
+  std::printf("%s (%s)\n", form.c_str(), code.c_str());
+  for (Meaning& meaning : meanings) {
+    const std::int16_t each = meaning.record->GetPartOfSpeechCode();
+    if (each != partOfSpeech) {
+      partOfSpeech = each;
+      std::printf("%s\n", each >= 0 && each <= 5 ? kPartOfSpeechNames[each] : "Other");
+    }
+    printer.Print(meaning);
+  }
+}
+
 }  // namespace
 
 int RunLookup(const std::string& path, const std::string& code, const std::string& word,
@@ -225,21 +242,23 @@ int RunLookup(const std::string& path, const std::string& code, const std::strin
     database.Open(path.c_str(), nullptr, 1, 0);
     const Owned<LanguageWordNet> language = ChooseLanguage(database, path, code);
     if (!language) return 1;
+    std::vector<std::string> forms{word};
     std::vector<Meaning> meanings = MeaningsOf(*language, word);
+    if (meanings.empty() && !options.exact) {
+      forms = BaseForms(*language).Find(word.c_str());
+      if (!forms.empty()) {
+        std::printf("%s\n", BaseFormNote(word, forms).c_str());
+        meanings = MeaningsOf(*language, forms.front());
+      }
+    }
     if (meanings.empty()) {
       std::fprintf(stderr, "polylex: %s has no word \"%s\"\n", code.c_str(), word.c_str());
       return 1;
     }
     Printer printer(database, *language, options);
-    std::int16_t partOfSpeech = -1;
-    std::printf("%s (%s)\n", word.c_str(), code.c_str());
-    for (Meaning& meaning : meanings) {
-      const std::int16_t each = meaning.record->GetPartOfSpeechCode();
-      if (each != partOfSpeech) {
-        partOfSpeech = each;
-        std::printf("%s\n", each >= 0 && each <= 5 ? kPartOfSpeechNames[each] : "Other");
-      }
-      printer.Print(meaning);
+    for (std::size_t i = 0; i < forms.size(); ++i) {
+      if (i > 0) meanings = MeaningsOf(*language, forms[i]);
+      PrintMeanings(printer, forms[i], code, meanings);
     }
     return 0;
   });

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "BaseFormNote.h"
 #include "Commands.h"
 #include "ErrorText.h"
 #include "LanguageChoice.h"
@@ -38,10 +39,19 @@ TreeItem* LineOfStep(const ConceptPane& pane, const TreeStep& step) {
   return line;
 }
 
+// The texts of the top-level word lines: the forms a look-up showed.
+std::vector<std::string> WordLinesOf(const TreeListBox& lines) {
+  std::vector<std::string> words;
+  for (const TreeItem* line = lines.First(); line != nullptr; line = lines.NextSibling(*line)) {
+    if (line->Kind() == LineKind::kWord) words.push_back(line->Text());
+  }
+  return words;
+}
+
 }  // namespace
 
 int RunTree(const std::string& path, const std::string& code, const std::string& word,
-            const std::vector<TreeStep>& steps, bool status) {
+            const std::vector<TreeStep>& steps, bool status, bool exact) {
   return WithLibraryErrors(path, [&] {
     // The only question a tree asks is whether to break off a long Top hyperonym walk; Yes keeps a
     // hyperonym cycle in the data from walking forever.
@@ -56,12 +66,16 @@ int RunTree(const std::string& path, const std::string& code, const std::string&
     }
     ConceptPane pane(database, person);
     pane.SetLanguage(language->Code());
-    if (pane.LookUp(word, nullptr, 0) == nullptr) {
+    const TreeItem* top = exact ? pane.LookUp(word, nullptr, 0) : pane.LookUpOrBaseForms(word);
+    if (top == nullptr) {
       if (database.LastError().empty()) {
         std::fprintf(stderr, "polylex: %s has no word \"%s\"\n", language->Code().c_str(),
                      word.c_str());
       }
       return 1;
+    }
+    if (top->Text() != word) {
+      std::printf("%s\n", BaseFormNote(word, WordLinesOf(pane.Lines())).c_str());
     }
     for (const TreeStep& step : steps) {
       TreeItem* line = LineOfStep(pane, step);

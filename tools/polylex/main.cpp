@@ -19,9 +19,9 @@ constexpr const char* kDescription =
     "  polylex query DB STORE CONTAINER 'criteria' [--index N] [--limit N]\n"
     "  polylex export DB CODE WORD SENSE [--table]\n"
     "  polylex export-lmf DB CODE OUT.xml [--force]\n"
-    "  polylex lookup DB CODE WORD [--relations] [--top] [--ili]\n"
+    "  polylex lookup DB CODE WORD [--relations] [--top] [--ili] [--exact]\n"
     "  polylex browse DB CODE PREFIX|PATTERN [-n 71]\n"
-    "  polylex tree DB CODE WORD [--expand ROW ...] [--top ROW ...] [--status]\n"
+    "  polylex tree DB CODE WORD [--expand ROW ...] [--top ROW ...] [--status] [--exact]\n"
     "  polylex view DB FILE.wl [--status]";
 
 // Pairs each --code with the --omw or --lmf file before it: every tab file needs one, an LMF file
@@ -157,6 +157,9 @@ int main(int argc, char** argv) {
   lookupCommand->add_flag("--relations", lookup.relations, "each meaning's relations");
   lookupCommand->add_flag("--top", lookup.top, "the hyperonym paths to the top, the ontology");
   lookupCommand->add_flag("--ili", lookup.ili, "the equivalents in every other language");
+  lookupCommand->add_flag("--exact", lookup.exact,
+                          "the word as given only; without it a word with no meaning shows those "
+                          "of its base forms (dogs: dog)");
 
   std::string prefix;
   std::size_t count = 71;
@@ -181,6 +184,10 @@ int main(int argc, char** argv) {
   AddStepOption(*treeCommand, "--top", polylex::TreeStep::Action::kTopHyperonym,
                 "walk to the top hyperonyms of the concept on this row (repeatable)", treeSteps);
   treeCommand->add_flag("--status", status, "write the viewer's status texts to standard error");
+  bool exact = false;
+  treeCommand->add_flag("--exact", exact,
+                        "the word as given only; without it a word with no meaning shows its "
+                        "base forms (dogs: dog)");
 
   std::string viewFile;
   CLI::App* viewCommand =
@@ -205,7 +212,7 @@ int main(int argc, char** argv) {
   if (*exportLmfCommand) return polylex::RunExportLmf(database, code, outputPath, force);
   if (*lookupCommand) return polylex::RunLookup(database, code, word, lookup);
   if (*browseCommand) return polylex::RunBrowse(database, code, prefix, count);
-  if (*treeCommand) return polylex::RunTree(database, code, word, treeSteps, status);
+  if (*treeCommand) return polylex::RunTree(database, code, word, treeSteps, status, exact);
   if (*viewCommand) return polylex::RunView(database, viewFile, status);
   if (*queryCommand) {
     return polylex::RunQuery(database, store, container, criteria, index, limit);

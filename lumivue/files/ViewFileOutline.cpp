@@ -221,4 +221,6 @@ void ViewFileOutline::Rebuild(ConceptPane& pane, TreeItem& top) const {
     made.push_back(line);
     if (item.expanded) list.Expand(*line);
   }
+  // As after the expansions that letters replay.
+  pane.ShowLineStatus();
 }

@@ -55,7 +55,7 @@ class ViewFileOutline {
   bool Fits(char entryKind, std::string_view letters) const;
   // Builds the lines below `top`, the entry's line just made in `pane`, as the outline names them,
   // and expands the lines it marks expanded without filling them further. A line that names
-  // nothing the database still has is left out with its block.
+  // nothing the database still has is left out with its block. The pane shows its line status.
   void Rebuild(ConceptPane& pane, TreeItem& top) const;
 
   const std::vector<Line>& Lines() const { return lines_; }

@@ -233,6 +233,7 @@ TEST_F(ViewFileOutlineTest, LinesBuiltByCommandsReopenExactlyAsSaved) {
   pane_.ClearTree();
   ASSERT_EQ(ReadInto(pane_), 1);
   EXPECT_EQ(Shape(), before);
+  EXPECT_EQ(LineStatus(), "Ln 1 LnCnt " + std::to_string(pane_.Lines().VisibleCount()));
   EXPECT_EQ(ViewFileWriter::TextOf(pane_, nullptr), saved);
   // The rebuilt lines fill from the database as any others when expanded again.
   TreeItem& canine = LineOf("canine :1");

@@ -5,7 +5,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QPointer>
 
 namespace {
 
@@ -25,6 +24,7 @@ QString ItemText(int position, const QString& title) {
 WindowListMenu::WindowListMenu(QMdiArea& area, QObject* parent) : QObject(parent), area_(area) {}
 
 void WindowListMenu::Clear() {
+  menu_ = nullptr;
   delete separator_;
   separator_ = nullptr;
   // The group takes its items along.
@@ -38,20 +38,24 @@ void WindowListMenu::Fill(QMenu& windowMenu) {
   if (windows.isEmpty()) return;
   separator_ = windowMenu.addSeparator();
   separator_->setParent(this);
-  // Exclusive: choosing the window that is active already leaves its check mark.
+  // A group only to hold the items: each shows a check mark of its own, not a radio button.
   items_ = new QActionGroup(this);
+  items_->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+  menu_ = &windowMenu;
   const QMdiSubWindow* active = area_.currentSubWindow();
   for (int index = 0; index < windows.size(); ++index) {
     QPointer<QMdiSubWindow> window = windows[index];
     auto* item = new QAction(ItemText(index + 1, window->windowTitle()), items_);
     item->setCheckable(true);
     item->setChecked(window == active);
-    // Queued: activating a window refills this list, which must not delete the item while it is
-    // still being triggered. The window may also have gone by then.
+    // Queued: the list is filled again afterwards, which must not delete the item while it is
+    // still being triggered. The window may have gone by then. Filling again puts back the check
+    // mark that choosing the active window took away.
     connect(
         item, &QAction::triggered, this,
         [this, window] {
           if (window != nullptr) area_.setActiveSubWindow(window);
+          if (menu_ != nullptr) Fill(*menu_);
         },
         Qt::QueuedConnection);
     windowMenu.addAction(item);

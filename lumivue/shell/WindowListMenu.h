@@ -4,12 +4,13 @@
 #pragma once
 
 #include <QList>
+#include <QMenu>
 #include <QObject>
+#include <QPointer>
 
 class QAction;
 class QActionGroup;
 class QMdiArea;
-class QMenu;
 
 class WindowListMenu : public QObject {
   Q_OBJECT
@@ -31,4 +32,6 @@ class WindowListMenu : public QObject {
   // What was last put into the menu, owned here; null while nothing is.
   QAction* separator_ = nullptr;
   QActionGroup* items_ = nullptr;
+  // The menu last filled; null once it is gone or was cleared.
+  QPointer<QMenu> menu_;
 };

@@ -1,5 +1,5 @@
 // The Window menu's list of open view windows, below its commands: one item per window in the
-// order they were made, numbered "&1" to "&9" for the keyboard (later ones unnumbered), with the
+// order they were made, numbered, the first nine with their number as key ("&1" to "&9"), with the
 // active window checked. Choosing an item activates its window.
 #pragma once
 

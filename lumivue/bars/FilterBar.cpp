@@ -1,7 +1,10 @@
 #include "bars/FilterBar.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -24,6 +27,11 @@ FilterBar::FilterBar(FilterState& state, QWidget* parent)
   }
   tree_->setHeaderHidden(true);
   tree_->setColumnCount(1);
+  // Relation names are long and alike at their start ("has_holo_part", "has_mero_part"): the
+  // column takes the width of the longest one and is never cut to "has...". A bar made narrower
+  // than that scrolls sideways.
+  tree_->header()->setStretchLastSection(false);
+  tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->addWidget(presets_);
@@ -50,6 +58,17 @@ void FilterBar::Rebuild() {
   ShowState();
   tree_->expandAll();
   presets_->setCurrentIndex(0);
+  tree_->resizeColumnToContents(0);
+  updateGeometry();
+}
+
+QSize FilterBar::sizeHint() const {
+  const QMargins margins = layout()->contentsMargins();
+  const int treeWidth = tree_->header()->sectionSize(0) + 2 * tree_->frameWidth() +
+                        tree_->verticalScrollBar()->sizeHint().width();
+  const int width =
+      std::max(treeWidth, presets_->sizeHint().width()) + margins.left() + margins.right();
+  return QSize(width, QWidget::sizeHint().height());
 }
 
 void FilterBar::ApplyPreset(int index) {

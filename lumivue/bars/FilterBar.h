@@ -27,6 +27,10 @@ class FilterBar : public QWidget {
   QTreeWidget& Tree() const { return *tree_; }
   QComboBox& Presets() const { return *presets_; }
 
+  // Wide enough for the tree's column, which is as wide as its longest name: the window that
+  // docks the bar gives it that width when it can.
+  QSize sizeHint() const override;
+
  signals:
   // The state changed; `on`: FilterState::IsFiltering().
   void FilterChanged(bool on);

@@ -116,6 +116,17 @@ QString InputBar::Text(BarSide side) const {
   return Of(side).edit->text();
 }
 
+void InputBar::TakeWordsFrom(const InputBar& source) {
+  SetMode(source.Mode());
+  for (BarSide side : {BarSide::kLeft, BarSide::kRight}) {
+    if (Of(side).edit != nullptr && source.Of(side).edit != nullptr) {
+      Of(side).edit->setText(source.Text(side));
+    }
+  }
+  // The new words would browse for the last side set, not for the side the caller chooses.
+  browseTimer_->stop();
+}
+
 InputBarState::Browse InputBar::BrowseFor(BarSide side) {
   return state_.BrowseFor(Text(side).toStdString(), LanguageCode(side));
 }

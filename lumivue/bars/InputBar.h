@@ -63,6 +63,10 @@ class InputBar : public QWidget {
   // after reading a view file); false when the combo does not hold it.
   bool ShowLanguage(BarSide side, const std::string& code);
   QString Text(BarSide side) const;
+  // Takes the mode and the words of `source`, the bar of the window this bar's window was copied
+  // from, on the sides both bars have. No browse follows by itself: the caller runs the one it
+  // wants, as soon as the languages are set.
+  void TakeWordsFrom(const InputBar& source);
 
   // The browse bar's content for the side's text and language (InputBarState::BrowseFor).
   InputBarState::Browse BrowseFor(BarSide side);

@@ -1,5 +1,5 @@
-// The "#Keyword:value" lines of a view file: the window type, a pane's language and its column
-// header.
+// The "#Keyword:value" lines of a view file: the window type, a pane's language, its column
+// header and the outline of an entry.
 #pragma once
 
 #include <optional>
@@ -9,6 +9,8 @@ namespace view_file {
 inline constexpr std::string_view kWindowType = "WindowType";
 inline constexpr std::string_view kLanguage = "Language";
 inline constexpr std::string_view kHeaderBar = "HeaderBar";
+// The outline of the entry that follows (ViewFileOutline).
+inline constexpr std::string_view kOutline = "Outline";
 // The window-type values of the two view kinds; only their first letters are compared.
 inline constexpr std::string_view kMonolingualValue = "Lumivue";
 inline constexpr std::string_view kMultilingualValue = "TwinBar";

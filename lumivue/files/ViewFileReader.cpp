@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <fstream>
 #include <memory>
+#include <utility>
 
 #include "files/FileErrorText.h"
 #include "files/ViewFileKeyword.h"
@@ -49,6 +50,7 @@ int ViewFileReader::Read(const std::string& path, ConceptPane& left, ConceptPane
   windowType_ = '\0';
   languageCount_ = 0;
   lineNumber_ = 0;
+  outline_.reset();
   // Lines of any length: an entry holds one letter per line of its subtree.
   std::string line;
   while (std::getline(file, line)) {
@@ -61,6 +63,12 @@ int ViewFileReader::Read(const std::string& path, ConceptPane& left, ConceptPane
 }
 
 int ViewFileReader::ReadLine(const std::string& line) {
+  const std::optional<ViewFileOutline> outline = std::exchange(outline_, std::nullopt);
+  if (const auto value = view_file::KeywordValue(line, view_file::kOutline)) {
+    // One that is not well formed is a remark: its entry replays its letters.
+    outline_ = ViewFileOutline::Parse(*value);
+    return 1;
+  }
   if (const auto value = view_file::KeywordValue(line, view_file::kWindowType)) {
     const char letter = value->empty() ? '\0' : value->front();
     if (letter == 'L' || letter == 'T') windowType_ = letter;
@@ -71,7 +79,7 @@ int ViewFileReader::ReadLine(const std::string& line) {
   }
   // The column header belongs to the window layer; other "#" lines are remarks.
   if (line.starts_with('#')) return 1;
-  if (line.starts_with("L|") || line.starts_with("C|")) return ReadEntry(line);
+  if (line.starts_with("L|") || line.starts_with("C|")) return ReadEntry(line, outline);
   if (line.starts_with("//")) {
     AddNote(line.substr(2));
     return 1;
@@ -100,7 +108,8 @@ int ViewFileReader::ReadLanguage(std::string_view code) {
   return 1;
 }
 
-int ViewFileReader::ReadEntry(const std::string& line) {
+int ViewFileReader::ReadEntry(const std::string& line,
+                              const std::optional<ViewFileOutline>& outline) {
   if (windowType_ == '\0') return Stop(message::kViewFileKindUnknown.text);
   if (current_->Language().empty()) return Stop(message::kViewFileLanguage.text);
   const std::string_view rest = view_file::SkipBlanks(std::string_view(line).substr(2));
@@ -121,7 +130,12 @@ int ViewFileReader::ReadEntry(const std::string& line) {
     AddNote(line);
     return 1;
   }
-  ApplyLetters(*made, rest.substr(bar + 1));
+  const std::string_view letters = rest.substr(bar + 1);
+  if (outline && outline->Fits(line[0], letters)) {
+    outline->Rebuild(*current_, *made);
+  } else {
+    ApplyLetters(*made, letters);
+  }
   return 1;
 }
 

@@ -1,12 +1,17 @@
 // Reopens a view (word list) file written by ViewFileWriter into a freshly made view: it looks the
-// words up again, fetches the concepts again by record id and expands their lines in the order the
-// letters give, so the tree comes from the database's current contents. A word or concept that is
+// words up again, fetches the concepts again by record id and rebuilds the lines below them as
+// the entry's outline names them, or, for an entry without one (as files were written before
+// outlines), expands the lines in the order the letters give. The tree comes from the database's
+// current contents. A word or concept that is
 // no longer there, or an entry it cannot read, becomes a note holding the file's line, so that a
 // later save loses nothing.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "files/ViewFileOutline.h"
 
 class ConceptPane;
 class PersonInterface;
@@ -31,7 +36,7 @@ class ViewFileReader {
   // 0 when reading must stop (the message shown).
   int ReadLine(const std::string& line);
   int ReadLanguage(std::string_view code);
-  int ReadEntry(const std::string& line);
+  int ReadEntry(const std::string& line, const std::optional<ViewFileOutline>& outline);
   // Walks the letters from `made` on, expanding the lines marked "O".
   void ApplyLetters(TreeItem& made, std::string_view letters);
   void AddNote(std::string text);
@@ -43,4 +48,6 @@ class ViewFileReader {
   char windowType_ = '\0';
   int languageCount_ = 0;
   int lineNumber_ = 0;
+  // The outline read on the line before; it belongs to the next line only.
+  std::optional<ViewFileOutline> outline_;
 };

@@ -4,6 +4,7 @@
 
 #include "files/FileErrorText.h"
 #include "files/ViewFileKeyword.h"
+#include "files/ViewFileOutline.h"
 #include "shell/MessageTexts.h"
 #include "shell/PersonInterface.h"
 #include "shell/WaitCursor.h"
@@ -79,9 +80,12 @@ void ViewFileWriter::AppendPane(const ConceptPane& pane, std::string& text) {
   text += KeywordLine(view_file::kLanguage, pane.Language());
   // The entry grows with the subtree, however many lines it has.
   std::string entry;
+  // The outline line that goes before the entry; empty when the entry has none.
+  std::string outline;
   const auto endEntry = [&] {
-    if (!entry.empty()) text += entry + "\n";
+    if (!entry.empty()) text += outline + entry + "\n";
     entry.clear();
+    outline.clear();
   };
   for (const TreeItem* line = pane.Lines().First(); line != nullptr; line = line->Next()) {
     if (!line->IsTreeLine()) {
@@ -93,6 +97,11 @@ void ViewFileWriter::AppendPane(const ConceptPane& pane, std::string& text) {
     if (line->Level() == 0) {
       endEntry();
       entry = EntryHead(*line);
+      // The letter of a line alone names no other line: such an entry needs no outline.
+      const auto lines = ViewFileOutline::Of(pane.Lines(), *line);
+      if (lines && lines->Lines().size() > 1 && !entry.empty()) {
+        outline = KeywordLine(view_file::kOutline, lines->Text());
+      }
     }
     // The lines of a block that started no entry get no letters: alone they would read back as a
     // line of unknown kind.

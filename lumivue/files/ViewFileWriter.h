@@ -1,7 +1,8 @@
 // Saves a view as a view (word list) file: the window type, then for each pane its language and
 // one entry per top-level word or concept line with a letter per line of its subtree telling
-// whether it was expanded ("O") or not ("C"), and the notes as "//" lines. Reopening replays the
-// file against the database's current contents (ViewFileReader).
+// whether it was expanded ("O") or not ("C"), each after the outline line that names those lines
+// (ViewFileOutline), and the notes as "//" lines. Reopening rebuilds the file's lines against the
+// database's current contents (ViewFileReader).
 #pragma once
 
 #include <string>

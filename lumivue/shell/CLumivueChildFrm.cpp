@@ -75,6 +75,12 @@ void CLumivueChildFrm::ShowPaneLanguages() {
   }
 }
 
+void CLumivueChildFrm::TakeWordsFrom(const CLumivueChildFrm& source) {
+  input_->TakeWordsFrom(source.Input());
+  const BarSide side = source.Browse().Side();
+  BrowseFor(view_->PaneOf(side) != nullptr ? side : BarSide::kLeft);
+}
+
 void CLumivueChildFrm::ChooseLanguage(BarSide side, const QString& code) {
   ConceptPane* pane = view_->PaneOf(side);
   if (pane == nullptr) return;

@@ -36,6 +36,9 @@ class CLumivueChildFrm : public QMdiSubWindow {
   void LookUp(BarSide side, const QString& text);
   // The input bar shows the languages the panes took from elsewhere (a view file, a copied view).
   void ShowPaneLanguages();
+  // A new window of `source`'s view takes its mode and words, and its browse bar lists the
+  // dictionary from the word of the side `source` was browsing. Call it after ShowPaneLanguages.
+  void TakeWordsFrom(const CLumivueChildFrm& source);
 
  private:
   void ChooseLanguage(BarSide side, const QString& code);

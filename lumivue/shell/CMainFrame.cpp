@@ -11,7 +11,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
+#include <QTreeWidget>
 
 #include "bars/BrowseBar.h"
 #include "bars/FilterBar.h"
@@ -29,6 +31,7 @@
 #include "shell/MessageTexts.h"
 #include "shell/NewViewDialog.h"
 #include "shell/SettingsStore.h"
+#include "shell/WindowListMenu.h"
 #include "shell/WindowTiler.h"
 #include "tree/TreeListBoxWidget.h"
 
@@ -70,14 +73,20 @@ CMainFrame::CMainFrame()
       filterBar_(new FilterBar(database_.Filter())),
       filterDock_(new QDockWidget(QStringLiteral("Filter"), this)),
       viewFiles_(new ViewFileCommands(*this, person_)),
+      windowList_(new WindowListMenu(*mdi_, this)),
       paneFont_(FontOf(settings_)) {
   setWindowTitle(QString::fromUtf8(message::kFrameCaption.text));
   setCentralWidget(mdi_);
+  // As desktop MDI areas do: a view window larger than the area scrolls into sight, rather than
+  // holding the whole main window (and its bars) at the view window's least size.
+  mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   person_.SetFocusFinder(
       [this](PersonInterface::FocusTarget target) { return FocusWidget(target); });
   CreateCommands();
   CreateBars();
-  restoreState(SettingsStore::ReadBarState());
+  // A layout the person left keeps its widths; a new one makes room for the filter names.
+  widenFilterBar_ = !restoreState(SettingsStore::ReadBarState());
   setGeometry(RectOf(settings_.StartRectangle()));
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { RefreshWindowState(); });
   connect(viewFiles_, &ViewFileCommands::RecentChanged, this, &CMainFrame::RefreshRecentFiles);
@@ -133,10 +142,18 @@ bool CMainFrame::OpenDatabase(const QString& path) {
   ForgetDatabase();
   const bool open = database_.Open(path.toStdString()) == 1;
   filterBar_->Rebuild();
+  WidenFilterBar();
   panes_.Show(PersonInterface::StatusPane::kFilter,
               QString::fromUtf8(database_.Filter().StatusText().text));
   UpdateCommands();
   return open;
+}
+
+void CMainFrame::WidenFilterBar() {
+  // The docks have their widths only once the window is laid out.
+  if (!widenFilterBar_ || !isVisible() || filterBar_->Tree().topLevelItemCount() == 0) return;
+  resizeDocks({filterDock_}, {filterBar_->sizeHint().width()}, Qt::Horizontal);
+  widenFilterBar_ = false;
 }
 
 void CMainFrame::OpenStartupDatabase() {
@@ -268,6 +285,7 @@ void CMainFrame::RefreshWindowState() {
     menusWithView_ = withView;
     RefreshRecentFiles();
   }
+  RefreshWindowList();
   if (CLumivueView* view = ActiveView()) {
     view->ActivePane().ShowLineStatus();
   } else if (frames.isEmpty()) {
@@ -294,6 +312,17 @@ void CMainFrame::RefreshRecentFiles() {
   if (menus.isEmpty() || menus.first()->menu() == nullptr) return;
   viewFiles_->FillMenu(*menus.first()->menu(), commands_.Action(command::kExit));
   viewFiles_->Enable(database_.HasDatabase() == 1);
+}
+
+void CMainFrame::RefreshWindowList() {
+  const QAction* newWindow = commands_.Action(command::kNewWindow);
+  for (QAction* menu : menuBar()->actions()) {
+    if (menu->menu() != nullptr && menu->menu()->actions().contains(newWindow)) {
+      windowList_->Fill(*menu->menu());
+      return;
+    }
+  }
+  windowList_->Clear();
 }
 
 void CMainFrame::ShowContextMenu(CLumivueChildFrm& frame, QPoint globalPos) {
@@ -454,11 +483,14 @@ void CMainFrame::ExportConcept() {
 }
 
 void CMainFrame::NewWindow() {
-  CLumivueView* source = ActiveView();
-  if (source == nullptr) return;
-  CLumivueView* view = MakeView(source->Document()->Kind(), source->Document());
-  view->CopyFrom(*source);
-  FrameOf(*view)->ShowPaneLanguages();
+  CLumivueChildFrm* sourceFrame = ActiveFrame();
+  if (sourceFrame == nullptr) return;
+  CLumivueView& source = sourceFrame->View();
+  CLumivueView* view = MakeView(source.Document()->Kind(), source.Document());
+  view->CopyFrom(source);
+  CLumivueChildFrm* frame = FrameOf(*view);
+  frame->ShowPaneLanguages();
+  frame->TakeWordsFrom(*sourceFrame);
 }
 
 void CMainFrame::ChooseFont() {
@@ -531,6 +563,8 @@ void CMainFrame::ShowAsSettingsSay() {
   } else {
     show();
   }
+  // After the first layout, which would otherwise give the bar its old width again.
+  QTimer::singleShot(0, this, &CMainFrame::WidenFilterBar);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -31,6 +31,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolBar;
+class WindowListMenu;
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -65,6 +66,7 @@ class CMainFrame : public QMainWindow {
   // The window showing `view`; null when it has none.
   CLumivueChildFrm* FrameOf(const CLumivueView& view) const;
   ViewFileCommands& ViewFiles() { return *viewFiles_; }
+  const WindowListMenu& WindowList() const { return *windowList_; }
   // The view of the current window; null while there is none.
   CLumivueView* ActiveView() const;
   CLumivueChildFrm* ActiveFrame() const;
@@ -89,6 +91,9 @@ class CMainFrame : public QMainWindow {
  private:
   void CreateCommands();
   void CreateBars();
+  // Once, when the window shows and the filter bar has names: the bar takes the width of its
+  // longest name, unless a stored layout gave it the width the person chose.
+  void WidenFilterBar();
   // Makes the view of `kind` for `document` and its window.
   CLumivueView* MakeView(ViewKind kind, std::shared_ptr<CLumivueDoc> document);
   CLumivueChildFrm* AddFrame(CLumivueChildFrm* frame);
@@ -96,6 +101,8 @@ class CMainFrame : public QMainWindow {
   void AskAndNewView();
   // The recent files in the File menu, after it was built or the list changed.
   void RefreshRecentFiles();
+  // The open windows in the Window menu, after a window came, went, was renamed or activated.
+  void RefreshWindowList();
   // The views and the export list: what holds records of the open database.
   void ForgetDatabase();
   void DestroyAllViews();
@@ -130,10 +137,13 @@ class CMainFrame : public QMainWindow {
   FilterBar* filterBar_;
   QDockWidget* filterDock_;
   ViewFileCommands* viewFiles_;
+  WindowListMenu* windowList_;
   QFont paneFont_;
   QString searchText_;
   // The numbers given to new documents so far, per kind of view.
   std::array<int, 2> untitledCounts_{};
   // Whether the menu bar holds the menus of an open view.
   bool menusWithView_ = false;
+  // Until a database gives the filter bar its names, when no stored layout gave it a width.
+  bool widenFilterBar_ = true;
 };

@@ -3,10 +3,11 @@
 #include <cstdio>
 
 #include <QApplication>
-#include <QPixmap>
-#include <QTimer>
-
 #include <QComboBox>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
 
 #include "bars/InfoBar.h"
 #include "bars/InputBar.h"
@@ -48,6 +49,24 @@ void LookUpAndExpand(CMainFrame& frame, const QString& word, const QString& righ
   if (!rightCode.isEmpty()) frame.Run(command::kFindEquivalences);
 }
 
+// Opens the menu bar's menu titled `title` (its "&" left out) below its title.
+void OpenMenu(CMainFrame& frame, const QString& title) {
+  QMenuBar& bar = *frame.menuBar();
+  for (QAction* action : bar.actions()) {
+    if (action->menu() == nullptr || action->text().remove('&') != title) continue;
+    bar.setActiveAction(action);
+    return;
+  }
+  std::fprintf(stderr, "lumivue: no menu titled %s\n", qPrintable(title));
+}
+
+// The part of the screen that holds the window and its open menu, a window of its own.
+QPixmap ScreenWithMenu(CMainFrame& frame) {
+  QRect area = frame.frameGeometry();
+  if (QWidget* menu = QApplication::activePopupWidget()) area = area.united(menu->frameGeometry());
+  return frame.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+}
+
 }  // namespace
 
 void ScreenshotHook::Arm(CMainFrame& frame) {
@@ -56,14 +75,20 @@ void ScreenshotHook::Arm(CMainFrame& frame) {
   const QString word = qEnvironmentVariable("LUMIVUE_SCREENSHOT_WORD");
   const int tab = qEnvironmentVariableIntValue("LUMIVUE_SCREENSHOT_TAB");
   const QString rightCode = qEnvironmentVariable("LUMIVUE_SCREENSHOT_RIGHT");
-  QTimer::singleShot(0, &frame, [&frame, word, tab, rightCode] {
-    frame.resize(kPictureSize);
+  const bool defaultSize = qEnvironmentVariable("LUMIVUE_SCREENSHOT_SIZE") == "default";
+  const QString menuTitle = qEnvironmentVariable("LUMIVUE_SCREENSHOT_MENU");
+  QTimer::singleShot(0, &frame, [&frame, word, tab, rightCode, defaultSize, menuTitle] {
+    if (!defaultSize) {
+      frame.resize(kPictureSize);
+      if (CLumivueChildFrm* window = frame.ActiveFrame()) window->showMaximized();
+    }
     frame.Information().setCurrentIndex(tab);
-    if (CLumivueChildFrm* window = frame.ActiveFrame()) window->showMaximized();
     if (!word.isEmpty()) LookUpAndExpand(frame, word, rightCode);
+    if (!menuTitle.isEmpty()) OpenMenu(frame, menuTitle);
   });
-  QTimer::singleShot(kSettleMilliseconds, &frame, [&frame, path] {
-    const bool saved = frame.grab().save(path, "PNG");
+  QTimer::singleShot(kSettleMilliseconds, &frame, [&frame, path, menuTitle] {
+    const QPixmap picture = menuTitle.isEmpty() ? frame.grab() : ScreenWithMenu(frame);
+    const bool saved = picture.save(path, "PNG");
     if (!saved) std::fprintf(stderr, "lumivue: cannot save the picture to %s\n", qPrintable(path));
     QApplication::exit(saved ? 0 : 1);
   });

@@ -6,8 +6,13 @@
 //                                    expand its first meaning;
 //   LUMIVUE_SCREENSHOT_TAB=<0-4>    the information bar's tab to show (Gloss when absent);
 //   LUMIVUE_SCREENSHOT_RIGHT=<code> in a multilingual view: the right side's language, chosen
-//                                    before the look-up, and Find Equivalences after it.
-// The window is given 1280 by 900 pixels first, so that the picture is the same on every display.
+//                                    before the look-up, and Find Equivalences after it;
+//   LUMIVUE_SCREENSHOT_SIZE=default  keep the size the settings give the window (the default one
+//                                    with no settings) and the view window's own size;
+//   LUMIVUE_SCREENSHOT_MENU=<title>  open the menu of the menu bar with that title (without "&")
+//                                    and take the whole screen, so that the menu is in the picture.
+// Otherwise the window is given 1280 by 900 pixels first, so that the picture is the same on
+// every display.
 // Without LUMIVUE_SCREENSHOT nothing happens.
 #pragma once
 

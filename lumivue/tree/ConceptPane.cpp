@@ -50,7 +50,7 @@ char PartOfSpeechCode(Concept& meaning) {
 }  // namespace
 
 ConceptPane::ConceptPane(ViewerDatabase& database, PersonInterface& person)
-    : database_(database), person_(person), follower_(*this, database, person) {
+    : database_(database), person_(person), follower_(*this, person) {
   lines_.SetExpander(this);
 }
 
@@ -164,6 +164,24 @@ ConceptItem* ConceptPane::AddConceptById(std::int32_t recordId, Placement placem
                                                   : lines_.InsertAtEnd(std::move(made)));
   });
   return line;
+}
+
+ConceptItem* ConceptPane::AddConceptById(std::int32_t recordId, TreeItem& parent) {
+  if (!lines_.Contains(parent)) return nullptr;
+  ConceptItem* line = nullptr;
+  database_.Guarded([&] { line = AddConceptLine(&parent, ConceptById(recordId)); });
+  return line;
+}
+
+TreeItem* ConceptPane::AddRelationLine(TreeItem& line, std::int16_t relation) {
+  if (relation == RelationItem::kNoRelation) {
+    return lines_.InsertChild(line, RelationItem::TopHyperonym());
+  }
+  const RelationEntry* entry = database_.FindRelation(relation);
+  std::string name =
+      entry != nullptr ? entry->Name()
+                       : FormatMessage(message::kUnnamedRelation.text, static_cast<int>(relation));
+  return lines_.InsertChild(line, std::make_unique<RelationItem>(std::move(name), relation));
 }
 
 ConceptItem* ConceptPane::Furnish(TreeItem* inserted) {
@@ -352,7 +370,7 @@ void ConceptPane::TopHyperonym() {
   if (line == nullptr) return;
   database_.Guarded([&] {
     const AutoExpandPause pause(lines_);
-    TreeItem* top = lines_.InsertChild(*line, RelationItem::TopHyperonym());
+    TreeItem* top = AddRelationLine(*line, RelationItem::kNoRelation);
     if (top != nullptr) follower_.WalkToTop(*top, *line->GetConcept());
   });
   ShowLineStatus();

@@ -72,6 +72,11 @@ class ConceptPane : public LineExpander {
   // from the pane's language, so that the line owns its own copy. Null when the pane has no
   // language or no such concept; a library failure is shown and also gives null.
   ConceptItem* AddConceptById(std::int32_t recordId, Placement placement);
+  // The same as the last child of `parent`, a line of this pane that can take children.
+  ConceptItem* AddConceptById(std::int32_t recordId, TreeItem& parent);
+  // A relation line without targets as the last child of `line`: named by the database, else
+  // "Relation <id>"; the "Top hyperonym" line for RelationItem::kNoRelation. Null as InsertChild.
+  TreeItem* AddRelationLine(TreeItem& line, std::int16_t relation);
 
   // Expands or collapses a line as a double click does, filling it from the database; the status
   // is shown unless the expansion reported it handled everything.

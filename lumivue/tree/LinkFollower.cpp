@@ -1,22 +1,17 @@
 #include "tree/LinkFollower.h"
 
-#include <memory>
-#include <string>
 #include <utility>
 
 #include "ConceptLinks.h"
 #include "shell/MessageTexts.h"
 #include "shell/PersonInterface.h"
-#include "shell/ViewerDatabase.h"
 #include "tree/ConceptItem.h"
 #include "tree/ConceptPane.h"
-#include "tree/RelationItem.h"
 
 using lexicon::Owned;
 
-LinkFollower::LinkFollower(ConceptPane& pane, const ViewerDatabase& database,
-                           PersonInterface& person)
-    : pane_(pane), database_(database), person_(person) {}
+LinkFollower::LinkFollower(ConceptPane& pane, PersonInterface& person)
+    : pane_(pane), person_(person) {}
 
 Owned<Concept> LinkFollower::Target(ConceptLink& link) {
   if (link.GetTargetConceptID() <= 0) return nullptr;
@@ -34,14 +29,7 @@ int LinkFollower::Follow(ConceptItem& line, std::span<const std::int16_t> relati
       const Owned<ConceptLink> link(found);
       Owned<Concept> target = Target(*link);
       if (!target) continue;
-      if (relationLine == nullptr) {
-        const RelationEntry* entry = database_.FindRelation(relation);
-        std::string name = entry != nullptr ? entry->Name()
-                                            : FormatMessage(message::kUnnamedRelation.text,
-                                                            static_cast<int>(relation));
-        relationLine = pane_.Lines().InsertChild(
-            line, std::make_unique<RelationItem>(std::move(name), relation));
-      }
+      if (relationLine == nullptr) relationLine = pane_.AddRelationLine(line, relation);
       pane_.AddConceptLine(relationLine, std::move(target));
       ++targets;
     }

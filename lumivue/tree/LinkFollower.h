@@ -14,7 +14,6 @@ class ConceptItem;
 class ConceptPane;
 class PersonInterface;
 class TreeItem;
-class ViewerDatabase;
 
 class LinkFollower {
  public:
@@ -23,15 +22,15 @@ class LinkFollower {
   // The relation the top-hyperonym walk follows.
   static constexpr std::int16_t kHyperonymRelation = 8;
 
-  // All three must outlive the follower.
-  LinkFollower(ConceptPane& pane, const ViewerDatabase& database, PersonInterface& person);
+  // Both must outlive the follower.
+  LinkFollower(ConceptPane& pane, PersonInterface& person);
 
   // The concept a link leads to; null when the link names no stored concept. What the library
   // throws for a concept it cannot read passes through.
   static lexicon::Owned<Concept> Target(ConceptLink& link);
 
   // For each of `relations` in turn that has links with targets: a relation line under `line`
-  // (named by the database, else "Relation <id>") with a concept line per target. Returns the
+  // (ConceptPane::AddRelationLine) with a concept line per target. Returns the
   // number of targets; the caller says so when it is 0.
   int Follow(ConceptItem& line, std::span<const std::int16_t> relations);
   // Nests under `parent` every hyperonym path that starts at `meaning`, each hyperonym under the
@@ -44,7 +43,6 @@ class LinkFollower {
   bool Walk(TreeItem& parent, Concept& meaning);
 
   ConceptPane& pane_;
-  const ViewerDatabase& database_;
   PersonInterface& person_;
   // Links visited in the whole walk since the start or the last No.
   int walkCounter_ = 0;

@@ -1,6 +1,7 @@
 // Saving a view to a view (word list) file and reopening it against the database.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -12,6 +13,7 @@
 #include "files/ViewFileWriter.h"
 #include "shell/MessageTexts.h"
 #include "tree/ConceptItem.h"
+#include "tree/FollowCommand.h"
 #include "tree/WordItem.h"
 
 namespace {
@@ -46,7 +48,8 @@ TEST_F(ViewFileTest, SavedViewReopensWithTheSameLinesExpanded) {
 
   ASSERT_EQ(ViewFileWriter(person_).Write(FilePath(), pane_, nullptr), 1);
   EXPECT_EQ(ReadFile(),
-            "#WindowType:Lumivue\n#Language:EN\nL|dog|OOOCOC\nC|4|C\n//first\n//second\n");
+            "#WindowType:Lumivue\n#Language:EN\n#Outline:0WO|1PONoun|2CO1|3RC8|1POVerb|2CC3|\n"
+            "L|dog|OOOCOC\nC|4|C\n//first\n//second\n");
   EXPECT_EQ(person_.status[PersonInterface::StatusPane::kMessage], "Done.");
 
   pane_.SetLanguage("NL");
@@ -184,4 +187,107 @@ TEST_F(ViewFileTest, KindComesFromTheFirstLine) {
   EXPECT_EQ(person_.messages.size(), 1u);
 }
 
+// Dog also has a hyponym, so that a Follow command builds fewer lines than an expansion.
+class ViewFileOutlineTest : public ViewFileTest {
+ protected:
+  bool OpensAtSetUp() const override { return false; }
+  void SetUp() override {
+    ViewFileTest::SetUp();
+    AddLink(3, 10, kDog, kPuppy);
+    Open();
+  }
+
+  // The file as the writer stores it, without its outline lines: a file of the form written
+  // before outlines existed.
+  static std::string WithoutOutlines(const std::string& text) {
+    std::istringstream lines(text);
+    std::string kept;
+    for (std::string line; std::getline(lines, line);) {
+      if (!line.starts_with("#Outline:")) kept += line + "\n";
+    }
+    return kept;
+  }
+  bool HasLine(const std::string& shape) const {
+    const Lines lines = Shape();
+    return std::find(lines.begin(), lines.end(), shape) != lines.end();
+  }
+};
+
+TEST_F(ViewFileOutlineTest, LinesBuiltByCommandsReopenExactlyAsSaved) {
+  pane_.LookUp("dog", nullptr, 0);
+  ASSERT_TRUE(pane_.Select(&LineOf("dog :1")));
+  pane_.Follow(FollowCommand::kHyperonym);
+  ASSERT_TRUE(pane_.Select(&LineOf("Verb")));
+  pane_.ClearSubtree();
+  ConceptItem* walked = pane_.AddConceptById(kDog, ConceptPane::Placement::kAtEnd);
+  ASSERT_TRUE(pane_.Select(walked));
+  pane_.TopHyperonym();
+  const Lines before = Shape();
+  ASSERT_FALSE(HasLine("3has hyponym"));
+
+  ASSERT_EQ(ViewFileWriter(person_).Write(FilePath(), pane_, nullptr), 1);
+  const std::string saved = ReadFile();
+  EXPECT_NE(saved.find("#Outline:0WO|1PONoun|2CO1|3RO8|4CC2|\nL|dog|OOOOC\n"), std::string::npos);
+  EXPECT_NE(saved.find("#Outline:0CO|1RO0|2CC2|\nC|1|OOC\n"), std::string::npos);
+
+  pane_.ClearTree();
+  ASSERT_EQ(ReadInto(pane_), 1);
+  EXPECT_EQ(Shape(), before);
+  EXPECT_EQ(LineStatus(), "Ln 1 LnCnt " + std::to_string(pane_.Lines().VisibleCount()));
+  EXPECT_EQ(ViewFileWriter::TextOf(pane_, nullptr), saved);
+  // The rebuilt lines fill from the database as any others when expanded again.
+  TreeItem& canine = LineOf("canine :1");
+  pane_.ExpandLine(canine);
+  EXPECT_TRUE(canine.IsExpanded());
+  EXPECT_TRUE(HasLine("5has hyponym"));
+
+  // The same file as written before outlines: the letters replay full expansions, as such files
+  // always did.
+  WriteFile(WithoutOutlines(saved));
+  pane_.ClearTree();
+  ASSERT_EQ(ReadInto(pane_), 1);
+  EXPECT_NE(Shape(), before);
+  EXPECT_TRUE(HasLine("3has hyponym"));
+  EXPECT_FALSE(HasLine("1Top hyperonym"));
+}
+
+TEST_F(ViewFileOutlineTest, AnOutlineThatDoesNotBelongToItsEntryLeavesTheLetters) {
+  const auto readBack = [&](const std::string& entries) {
+    WriteFile("#WindowType:Lumivue\n#Language:EN\n" + entries);
+    pane_.ClearTree();
+    EXPECT_EQ(ReadInto(pane_), 1) << entries;
+    return Shape();
+  };
+  // One that belongs: dog with its hyperonym relation line only, not expanded.
+  const Lines byOutline = readBack("#Outline:0CO|1RC8|\nC|1|OC\n");
+  EXPECT_EQ(byOutline.back(), "1has hyperonym");
+  EXPECT_NE(byOutline, readBack("C|1|OC\n"));
+
+  for (const std::string& entries :
+       {// Letters changed by hand, or too few of them.
+        std::string("#Outline:0CO|1RC8|\nC|1|OO\n"), std::string("#Outline:0CO|1RC8|\nC|1|O\n"),
+        // Another kind of entry.
+        std::string("#Outline:0WO|1RC8|\nC|1|OC\n"),
+        // Not well formed: an unknown kind or state, a level jump, a child of a collapsed
+        // line, a kind the viewer never puts there, a key that names nothing, no closing "|".
+        std::string("#Outline:0CO|1XC8|\nC|1|OC\n"), std::string("#Outline:0CO|1RX8|\nC|1|OC\n"),
+        std::string("#Outline:0CO|2RC8|\nC|1|OC\n"), std::string("#Outline:0CC|1RC8|\nC|1|CC\n"),
+        std::string("#Outline:0CO|1PCNoun|\nC|1|OC\n"), std::string("#Outline:0CO|1RCx|\nC|1|OC\n"),
+        std::string("#Outline:0CO|1RC8\nC|1|OC\n"),
+        // Not right before its entry.
+        std::string("#Outline:0CO|1RC8|\n//between\nC|1|OC\n")}) {
+    EXPECT_EQ(readBack(entries), readBack(WithoutOutlines(entries))) << entries;
+  }
+}
+
+TEST_F(ViewFileOutlineTest, ALineThatNamesNothingNowIsLeftOutWithItsBlock) {
+  WriteFile(
+      "#WindowType:Lumivue\n#Language:EN\n"
+      "#Outline:0CO|1RO8|2CO99|3RO8|4CC2|2CC2|1RO10|2CC4|\nC|1|OOOOCCOC\n");
+  ASSERT_EQ(ReadInto(pane_), 1);
+  EXPECT_EQ(Shape(),
+            (Lines{"0dog :1|domestic dog :1|Canis familiaris :1", "0a member of the genus Canis+",
+                   "0<No Gloss>+", "1has hyperonym", "2canine :1", "2<No ILI links>+",
+                   "1has hyponym", "2puppy :1", "2a member of the genus Canis+", "2a young dog+"}));
+}
 }  // namespace

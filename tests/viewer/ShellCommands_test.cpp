@@ -20,6 +20,7 @@
 #include "shell/CMainFrame.h"
 #include "shell/CommandId.h"
 #include "shell/StatusPanes.h"
+#include "shell/WindowListMenu.h"
 #include "shell/WindowPerson.h"
 #include "shell/WindowTiler.h"
 #include "tree/FollowCommand.h"
@@ -39,6 +40,7 @@ class ShellCommandsTest : public QObject, public ShellSession {
   void openDatabaseReplacesTheViews();
   void failedOpenLeavesNoDatabaseAndKeepsThePath();
   void newWindowSharesTheDocumentAndCopiesLines();
+  void windowMenuListsTheWindowsWithTheActiveChecked();
   void dataTipsFollowTheSettingInEveryView();
   void fontChangeRemeasuresTheActiveView();
   void inputBarToggles();
@@ -191,6 +193,57 @@ void ShellCommandsTest::newWindowSharesTheDocumentAndCopiesLines() {
   // Back to one window: the title loses its number.
   frames[1]->close();
   QTRY_COMPARE(frames[0]->windowTitle(), QStringLiteral("Monolingual View 1"));
+}
+
+void ShellCommandsTest::windowMenuListsTheWindowsWithTheActiveChecked() {
+  CMainFrame& frame = Start("-F " + wordNet_ + " -L -T");
+  const auto windowMenu = [&frame]() -> QMenu* {
+    for (QAction* menu : frame.menuBar()->actions()) {
+      if (menu->text() == QStringLiteral("&Window")) return menu->menu();
+    }
+    return nullptr;
+  };
+  // The items of the menu after its last separator, as "<text>" with "*" after the checked one.
+  const auto listed = [&windowMenu] {
+    QStringList items;
+    for (QAction* action : windowMenu()->actions()) {
+      if (action->isSeparator()) {
+        items.clear();
+      } else {
+        items.append(action->text() + (action->isChecked() ? "*" : ""));
+      }
+    }
+    return items;
+  };
+  QVERIFY(windowMenu() != nullptr);
+  QCOMPARE(listed(), (QStringList{"&1 Monolingual View 1", "&2 Multilingual View 1*"}));
+
+  // Choosing an item activates its window; the check mark follows.
+  frame.WindowList().Items().first()->trigger();
+  QTRY_COMPARE(frame.ActiveFrame(), frame.Frames().first());
+  QCOMPARE(listed(), (QStringList{"&1 Monolingual View 1*", "&2 Multilingual View 1"}));
+  // Choosing the active window again keeps its mark.
+  frame.WindowList().Items().first()->trigger();
+  QCoreApplication::processEvents();
+  QCOMPARE(listed().first(), QStringLiteral("&1 Monolingual View 1*"));
+
+  // New windows and new titles show at once.
+  frame.Run(command::kNewWindow);
+  QCOMPARE(listed(), (QStringList{"&1 Monolingual View 1:1", "&2 Multilingual View 1",
+                                  "&3 Monolingual View 1:2*"}));
+  frame.Frames().last()->close();
+  QTRY_COMPARE(listed(), (QStringList{"&1 Monolingual View 1*", "&2 Multilingual View 1"}));
+
+  // More than nine windows: the later ones have no number key.
+  for (int count = 2; count < 10; ++count) frame.NewView(ViewKind::kMonolingual);
+  QCOMPARE(listed().size(), 10);
+  QCOMPARE(listed().at(8), QStringLiteral("&9 Monolingual View 8"));
+  QCOMPARE(listed().at(9), QStringLiteral("10 Monolingual View 9*"));
+
+  // Without windows the menu bar has no Window menu, and the list holds nothing.
+  for (CLumivueChildFrm* window : frame.Frames()) window->close();
+  QTRY_VERIFY(windowMenu() == nullptr);
+  QVERIFY(frame.WindowList().Items().isEmpty());
 }
 
 void ShellCommandsTest::dataTipsFollowTheSettingInEveryView() {

@@ -271,7 +271,8 @@ void TwinBarViewTest::newWindowCopiesBothPanesAndLanguages() {
   // Each pane's top-level lines, filled one level where they were unfolded: "dog" with its two
   // parts of speech folded; the Dutch concepts as they were.
   const QString copied = QString::fromStdString(ViewFileWriter::TextOf(Left(), &Right()));
-  QVERIFY2(copied.contains(QStringLiteral("#Language:EN\nL|dog|OCC\n#Language:NL\n")),
+  QVERIFY2(copied.contains(QStringLiteral(
+               "#Language:EN\n#Outline:0WO|1PCNoun|1PCVerb|\nL|dog|OCC\n#Language:NL\n")),
            qPrintable(copied));
   const QString original = QString::fromStdString(lines);
   QCOMPARE(copied.mid(copied.indexOf("#Language:NL")),

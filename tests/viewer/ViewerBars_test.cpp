@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -42,6 +44,8 @@ class ViewerBarsTest : public QObject, public ShellSession {
   void queryModeLooksUpTheTextAndListsPatterns();
   void infoPagesFollowTheSelectedLine();
   void filterPresetActsAtTheNextLookUp();
+  void filterBarShowsWholeRelationNamesAtTheDefaultSize();
+  void newWindowBrowsesFromItsWord();
   void exportConceptWritesTheLibraryText();
 
  private:
@@ -238,6 +242,48 @@ void ViewerBarsTest::filterPresetActsAtTheNextLookUp() {
   QVERIFY(frame.OpenDatabase(wordNet_));
   QCOMPARE(frame.Panes().Text(PersonInterface::StatusPane::kFilter), QStringLiteral("Filter Off"));
   QCOMPARE(filters.Tree().topLevelItemCount(), 2);
+}
+
+void ViewerBarsTest::filterBarShowsWholeRelationNamesAtTheDefaultSize() {
+  // The settings of the test are empty: the window comes up at its default place and size.
+  CMainFrame& frame = Start("-F " + wordNet_ + " -L");
+  frame.ShowAsSettingsSay();
+  QVERIFY(QTest::qWaitForWindowExposed(&frame));
+  QCOMPARE(frame.size(), QSize(490, 390));
+  QTreeWidget& tree = frame.Filters().Tree();
+  // Every item has room for its check box and its whole name in the column...
+  const int checkBox = tree.style()->pixelMetric(QStyle::PM_IndicatorWidth);
+  const int column = tree.columnWidth(0);
+  for (QTreeWidgetItemIterator it(&tree); *it != nullptr; ++it) {
+    const QString name = (*it)->text(0);
+    const QRect rect = tree.visualItemRect(*it);
+    QVERIFY2(rect.width() >= checkBox + tree.fontMetrics().horizontalAdvance(name),
+             qPrintable(name));
+    QVERIFY(rect.right() < column);
+  }
+  // ...and the bar shows the whole column: nothing to scroll sideways.
+  QTRY_VERIFY(tree.viewport()->width() >= column);
+  QCOMPARE(tree.horizontalScrollBar()->maximum(), 0);
+  // The view window keeps room beside it.
+  QVERIFY(frame.ActiveFrame()->width() >= 200);
+}
+
+void ViewerBarsTest::newWindowBrowsesFromItsWord() {
+  CLumivueChildFrm& window = StartWithView();
+  window.LookUp(BarSide::kLeft, QStringLiteral("dog"));
+  CMainFrame& frame = *app_->MainFrame();
+  frame.Run(command::kNewWindow);
+  CLumivueChildFrm& copy = *frame.ActiveFrame();
+  QVERIFY(&copy != &window);
+  QCOMPARE(copy.Input().Text(BarSide::kLeft), QStringLiteral("dog"));
+  QCOMPARE(copy.Input().Mode(), InputBarState::Mode::kBrowse);
+  QVERIFY(copy.BrowseDock().isVisible());
+  QCOMPARE(copy.Browse().Forms().value(0), QStringLiteral("dog"));
+  // Nor does the focus coming to its word field, or the time passing, start the list elsewhere.
+  copy.Input().WordEdit(BarSide::kLeft).setFocus();
+  QTest::qWait(2 * InputBar::kBrowseDelayMs);
+  QCOMPARE(copy.Browse().Forms().value(0), QStringLiteral("dog"));
+  QCOMPARE(copy.Browse().Forms(), window.Browse().Forms());
 }
 
 void ViewerBarsTest::exportConceptWritesTheLibraryText() {

@@ -64,9 +64,8 @@ void BindLanguage(py::module_& module) {
       .def(
           "concepts",
           [](std::shared_ptr<LanguageView> language, const std::optional<std::string>& word) {
-            LanguageWordNet& wordNet = language->WordNet();
             return ConceptIterator(
-                language, word ? wordNet.GetConcepts(word->c_str()) : wordNet.GetConcepts());
+                language, word ? language->ConceptsOf(*word) : language->WordNet().GetConcepts());
           },
           py::arg("word") = py::none(),
           "An iterator over every concept of the language, or over those of one word.")

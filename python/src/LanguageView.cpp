@@ -51,17 +51,25 @@ LanguageWordNet& LanguageView::WordNet() {
   return *wordNet_;
 }
 
+Concepts* LanguageView::ConceptsOf(const std::string& word) {
+  Owned<Concepts> concepts(WordNet().GetConcepts(word.c_str()));
+  // The library's query takes "*" and "?" as wildcards; from Python a word is a word ("do*" is no
+  // request for a thousand concepts). Patterns have the dictionary's listing.
+  concepts->Wildcards(0);
+  return concepts.release();
+}
+
 std::vector<std::shared_ptr<ConceptView>> LanguageView::Lookup(const std::string& word,
                                                                bool exact) {
   std::vector<std::shared_ptr<ConceptView>> meanings;
-  for (Owned<Concept>& each : TakeAll<Concept>(WordNet().GetConcepts(word.c_str()))) {
+  for (Owned<Concept>& each : TakeAll<Concept>(ConceptsOf(word))) {
     meanings.push_back(Wrap(std::move(each)));
   }
   if (!meanings.empty() || exact) return meanings;
   // Two base forms can be words of one concept: it is listed once.
   std::set<std::int32_t> listed;
   for (const std::string& base : BaseFormsOf(word, 0)) {
-    for (Owned<Concept>& each : TakeAll<Concept>(WordNet().GetConcepts(base.c_str()))) {
+    for (Owned<Concept>& each : TakeAll<Concept>(ConceptsOf(base))) {
       if (listed.insert(each->GetRecordID()).second) meanings.push_back(Wrap(std::move(each)));
     }
   }

@@ -33,6 +33,9 @@ class LanguageView : public std::enable_shared_from_this<LanguageView> {
   // The library's object; BindingError (kind kClosed) once the database is closed.
   LanguageWordNet& WordNet();
 
+  // A new collection of the concepts that have `word` as a word (letter case ignored, no
+  // wildcards).
+  Concepts* ConceptsOf(const std::string& word);
   // The meanings of `word` (letter case ignored). Unless `exact`, a word without meanings is
   // looked up by its base forms instead ("geese" finds goose), each form's meanings in turn.
   std::vector<std::shared_ptr<ConceptView>> Lookup(const std::string& word, bool exact);

@@ -31,6 +31,12 @@ def test_base_form_fallback(en):
     assert en.lookup("xqzzy") == []
 
 
+def test_words_with_wildcard_characters_are_words(en):
+    assert en.lookup("do*") == [] and en.lookup("d?g") == []
+    assert list(en.concepts("do*")) == []
+    assert en.lookup("dog") == list(en.concepts("DOG"))
+
+
 def test_relations_and_hyperonym_paths(db, en):
     concept = dog(en)
     hyperonyms = concept.hyperonyms()

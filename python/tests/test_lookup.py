@@ -75,3 +75,17 @@ def test_dictionary_browse(en):
 def test_export_text(en):
     text = dog(en).export()
     assert "dog" in text and "\r\n" in text
+
+
+def test_links_name_their_relations(db, en):
+    links = dog(en).links()
+    assert links and all(db.relations[link.relation] == link.relation_id for link in links)
+    assert all(link.target.language.code == en.code for link in links)
+
+
+def test_iterators_end_as_python_expects(en):
+    words = en.words(pattern="xqzz*")
+    assert iter(words) is words and list(words) == []
+    concepts = en.concepts("goose")
+    assert len(list(concepts)) == 6  # three nouns, three verbs
+    assert next(concepts, None) is None

@@ -73,7 +73,8 @@ std::vector<LinkInfo> ConceptView::Links(const std::optional<std::string>& relat
     const auto name = session.RelationNames().find(link.relationId);
     if (name != session.RelationNames().end()) link.relation = name->second;
     try {
-      link.target = language_->Wrap(Owned<Concept>(each->GetTargetConcept()));
+      Owned<Concept> target(each->GetTargetConcept());
+      if (target) link.target = language_->Wrap(std::move(target));
     } catch (const PLXException&) {
       // A target described in place, or one that is not there: the link is still listed.
     }

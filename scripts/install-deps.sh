@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   wordnet-base wordnet-dev
   qt6-base-dev fonts-dejavu-core xvfb xauth xdotool
+  python3-dev pybind11-dev python3-pytest python3-nltk
 )
 
 missing=()

@@ -94,7 +94,7 @@ TEST_F(RecordStoreOpen, FilesThatAreNotOursAreRefused) {
 
 TEST_F(RecordStoreOpen, NewerFormatsAreRefusedAsNewer) {
   MakeSample("newer.fdb");
-  PatchBigEndian(PathOf("newer.fdb"), kUserVersionOffset, 2);
+  PatchBigEndian(PathOf("newer.fdb"), kUserVersionOffset, 3);
   EXPECT_EQ(OpenCode(PathOf("newer.fdb")), arbcode::NEWER_DB);
   PatchBigEndian(PathOf("newer.fdb"), kUserVersionOffset, 0);
   EXPECT_EQ(OpenCode(PathOf("newer.fdb")), arbcode::NOT_DB);

@@ -24,6 +24,7 @@
 #include "shell/CTwinBarChildFrm.h"
 #include "shell/CTwinBarView.h"
 #include "shell/CommandId.h"
+#include "shell/DatabaseCheckDialog.h"
 #include "shell/FindDialog.h"
 #include "shell/MenuLayout.h"
 #include "shell/MessageTexts.h"
@@ -404,6 +405,9 @@ void CMainFrame::Run(int commandId) {
       break;
     case command::kAbout:
       AboutBox(this).exec();
+      break;
+    case command::kCheckDatabase:
+      CheckDatabase(this, person_, database_.Path());
       break;
     case command::kFind:
     case command::kFindNext:

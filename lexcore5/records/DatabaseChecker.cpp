@@ -70,7 +70,12 @@ std::vector<std::string> ReportOf(const store::CheckFindings& findings) {
                      Count(findings.strayEntries, "without a record that gives them") + ".");
   }
   if (findings.stopped) report.push_back("The check was stopped before its end.");
-  report.push_back(findings.Damaged() ? "The database is damaged." : "No damage found.");
+  if (findings.Damaged()) {
+    report.push_back("The database is damaged.");
+  } else {
+    report.push_back(findings.stopped ? "No damage found in the part checked."
+                                      : "No damage found.");
+  }
   return report;
 }
 

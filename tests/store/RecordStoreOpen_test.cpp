@@ -98,6 +98,10 @@ TEST_F(RecordStoreOpen, NewerFormatsAreRefusedAsNewer) {
   EXPECT_EQ(OpenCode(PathOf("newer.fdb")), arbcode::NEWER_DB);
   PatchBigEndian(PathOf("newer.fdb"), kUserVersionOffset, 0);
   EXPECT_EQ(OpenCode(PathOf("newer.fdb")), arbcode::NOT_DB);
+  // The format before page checksums cannot be verified, so it is not read at all.
+  PatchBigEndian(PathOf("newer.fdb"), kUserVersionOffset, 1);
+  EXPECT_EQ(OpenCode(PathOf("newer.fdb")), arbcode::OLD_DB);
+  EXPECT_EQ(OpenCode(PathOf("newer.fdb"), store::kOpenReadOnly), arbcode::OLD_DB);
 }
 
 TEST_F(RecordStoreOpen, ReadOnlyOpenLeavesEveryByteAsItWas) {

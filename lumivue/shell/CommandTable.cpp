@@ -26,8 +26,9 @@ constexpr std::array kSpecs = {
                 "Open another lexical database; every open view is closed\nOpen database", "",
                 kAlways, false},
     CommandSpec{command::kCheckDatabase, "Chec&k Database...",
-                "Verify every page, record and index entry of the open database\nCheck database",
-                "", kDatabase, false},
+                "Verify every page, record and index entry of the database last opened\nCheck "
+                "database",
+                "", kAlways, false},
     CommandSpec{command::kOpenView, "Open &View ...\tCtrl+O",
                 "Open a view (word list) file\nOpen view", "Ctrl+O", kDatabase, false},
     CommandSpec{command::kSaveView, "&Save View\tCtrl+S",

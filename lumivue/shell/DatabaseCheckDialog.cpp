@@ -19,6 +19,10 @@ const char* const kStageTexts[] = {"Checking pages...", "Checking records...",
 }  // namespace
 
 void CheckDatabase(QWidget* parent, PersonInterface& person, const std::string& path) {
+  if (path.empty()) {
+    person.ShowMessage("Open a database first; Check Database checks the one last opened.");
+    return;
+  }
   QProgressDialog progress(kStageTexts[0], "Stop", 0, kProgressSteps, parent);
   progress.setWindowTitle("Check Database");
   progress.setWindowModality(Qt::WindowModal);

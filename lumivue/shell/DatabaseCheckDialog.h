@@ -7,6 +7,7 @@
 class PersonInterface;
 class QWidget;
 
-// Checks the database file at `path` (open read-only elsewhere at the same time) and blocks until
-// the check ends or is stopped.
+// Checks the database file at `path` (open read-only elsewhere at the same time, or refused by
+// the last open because it is damaged) and blocks until the check ends or is stopped. An empty
+// path only tells the person to open a database first.
 void CheckDatabase(QWidget* parent, PersonInterface& person, const std::string& path);

@@ -240,10 +240,10 @@ class DamagedWordNet : public testing::Test {
 TEST_F(DamagedWordNet, AnswersAreRightOrRefusedAndTheCheckReportsTheDamage) {
   const Answers undamaged = AnswersOf(path_);
   ASSERT_FALSE(undamaged.refused) << undamaged.error;
-  ASSERT_NE(undamaged.text.find("domestic dog:1"), std::string::npos);
+  ASSERT_NE(undamaged.text.find("LITERAL \"domestic dog\""), std::string::npos);
   ASSERT_GT(pagesInTheWay_.size(), 20u);
   std::uint32_t refused = 0;
-  for (std::uint32_t seed = kFirstSeed; seed < kFirstSeed + kCases && !HasFailure(); ++seed) {
+  for (std::uint32_t seed = kFirstSeed; seed < kFirstSeed + kCases; ++seed) {
     const Case damage = Choose(seed);
     const bool changed = Apply(damage);
     const Answers answers = AnswersOf(path_);
@@ -251,7 +251,9 @@ TEST_F(DamagedWordNet, AnswersAreRightOrRefusedAndTheCheckReportsTheDamage) {
       ++refused;
       EXPECT_NE(answers.storeCode, 0u) << damage.Describe() << ": " << answers.error;
     } else {
-      EXPECT_EQ(answers.text, undamaged.text) << damage.Describe();
+      // The whole text in a failure message would bury the damage that caused it.
+      EXPECT_TRUE(answers.text == undamaged.text)
+          << damage.Describe() << ": the answers differ from the undamaged file's";
     }
     // A damage that changed no byte (zeros over zeros) leaves nothing to report.
     if (changed) {

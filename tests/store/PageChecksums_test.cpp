@@ -1,13 +1,10 @@
 // Page checksums: every page of a file carries one, a damaged page is refused when it is read, and
 // the whole-file check finds damage in pages, records and index entries.
-#include <sqlite3.h>
-
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "StoreTestSupport.h"
-#include "store/ChecksumVfs.h"
 #include "store/DatabaseCheck.h"
 #include "store/PageScan.h"
 
@@ -46,19 +43,6 @@ class PageChecksums : public StoreTest {
     EXPECT_EQ(store::CheckDatabaseFile(session_, path_.c_str(), nullptr, &findings),
               arbcode::SUCCESS);
     return findings;
-  }
-
-  // Changes the file with SQL through the store's own file layer, so that every page stays
-  // correctly stamped: what is left is damage only the record and index checks can see.
-  void Tamper(const char* sql) {
-    sqlite3* connection = nullptr;
-    ASSERT_EQ(sqlite3_open_v2(path_.c_str(), &connection, SQLITE_OPEN_READWRITE,
-                              store::ChecksumVfsName()),
-              SQLITE_OK);
-    ASSERT_EQ(store::EnablePageChecksums(connection), arbcode::SUCCESS);
-    EXPECT_EQ(sqlite3_exec(connection, sql, nullptr, nullptr, nullptr), SQLITE_OK)
-        << sqlite3_errmsg(connection);
-    sqlite3_close(connection);
   }
 
   std::string path_;
@@ -118,11 +102,12 @@ TEST_F(PageChecksums, AFileCutAtAPageBoundaryIsReported) {
 TEST_F(PageChecksums, TheCheckFindsDamagedRecordsAndWrongIndexEntries) {
   // One record body with a byte changed behind the record checksum's back, one index entry gone
   // and one that no record gives.
-  Tamper(
-      "UPDATE records SET body = substr(body, 1, 20) || x'7A' || substr(body, 22) WHERE id = "
-      "(SELECT max(id) FROM records);"
-      "DELETE FROM index_entries WHERE key = (SELECT min(key) FROM index_entries);"
-      "INSERT INTO index_entries(key) VALUES(x'000000070161620000000005');");
+  RunSqlBehindTheStore(path_,
+                       "UPDATE records SET body = CAST(substr(body, 1, 20) || x'7A' || "
+                       "substr(body, 22) AS BLOB) WHERE id = "
+                       "(SELECT max(id) FROM records);"
+                       "DELETE FROM index_entries WHERE key = (SELECT min(key) FROM index_entries);"
+                       "INSERT INTO index_entries(key) VALUES(x'000000070161620000000005');");
   const store::CheckFindings findings = Check();
   EXPECT_TRUE(findings.Damaged());
   EXPECT_TRUE(findings.pages.damaged.empty());

@@ -85,7 +85,9 @@ class LEXCORE_API ArbCursor : public ArbContext {
                        std::uint16_t container);
   void AddContextToSet(std::uint16_t set, const ArbContext& context);
 
-  // Reading and moving; 0 at either end of the result set.
+  // Reading and moving; 0 at either end of the result set. A damaged or unreadable file
+  // (BLOCK_CHECKSUM, BTREE_ERROR, DATA_ERROR, IO_ERR) throws the code as ArbError instead, so that
+  // it cannot pass for the end.
   int ReadFirst(ArbRecord& record);
   int ReadNext(ArbRecord& record);
   int ReadPrevious(ArbRecord& record);

@@ -195,9 +195,11 @@ class LEXCORE_API ArbRecord {
 
   // Database operations; record ID 0 means the root's record ID. Retrieve replaces this record by
   // the stored one (root carrying record ID and source; current = root); on failure the record is
-  // empty. Add stores the tree as a new record (with ID 0 and no ID on the root, the store assigns
-  // one, which is not reported back); the record gets no source. Update replaces, Remove deletes
-  // the stored record. An empty record cannot be added or updated (NULL_RECORD).
+  // empty, and a damaged or unreadable file (BLOCK_CHECKSUM, BTREE_ERROR, DATA_ERROR, IO_ERR)
+  // throws the code as ArbError rather than pass for a missing record. Add stores the tree as a new
+  // record (with ID 0 and no ID on the root, the store assigns one, which is not reported back);
+  // the record gets no source. Update replaces, Remove deletes the stored record. An empty record
+  // cannot be added or updated (NULL_RECORD).
   int Retrieve(void* database, std::uint32_t store, std::uint16_t container,
                std::uint32_t recordId);
   int Retrieve(const ArbContext& context, std::uint32_t recordId = 0);

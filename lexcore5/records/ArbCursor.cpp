@@ -6,6 +6,7 @@
 #include "ArbRecord.h"
 #include "platform/TextConvert.h"
 #include "records/CriteriaTokenizer.h"
+#include "records/FileDamage.h"
 #include "store/Cursor.h"
 #include "store/FieldValue.h"
 #include "store/RecordStore.h"
@@ -303,6 +304,7 @@ int ArbCursor::Go(int move, std::uint32_t* recordId) {
   std::uint32_t id = 0;
   const int ok =
       error_.Success(store::CursorGo(cursor_, static_cast<store::CursorMove>(move), &id));
+  if (IsFileDamage(error_)) throw error_;
   if (ok && recordId != nullptr) *recordId = id;
   return ok;
 }

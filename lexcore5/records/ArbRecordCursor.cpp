@@ -1,5 +1,6 @@
 #include "ArbCursor.h"
 #include "ArbRecord.h"
+#include "records/FileDamage.h"
 #include "store/Cursor.h"
 
 std::uint32_t ArbRecord::CursorRead(ArbCursor& cursor, int move) {
@@ -8,6 +9,7 @@ std::uint32_t ArbRecord::CursorRead(ArbCursor& cursor, int move) {
   error_ =
       store::CursorRead(cursor.GetCursor(), static_cast<store::CursorMove>(move), pool_, &root);
   if (error_ == 0) root_ = current_ = root;
+  if (IsFileDamage(error_)) ThrowError();
   return error_;
 }
 

@@ -1,5 +1,6 @@
 #include "ArbCodes.h"
 #include "ArbRecord.h"
+#include "records/FileDamage.h"
 #include "store/RecordStore.h"
 
 namespace {
@@ -21,6 +22,7 @@ int ArbRecord::Retrieve(void* database, std::uint32_t store, std::uint16_t conta
   node* root = nullptr;
   if (!error_.Success(
           store::Retrieve(Handle(database), store, container, target, 0, pool_, &root))) {
+    if (IsFileDamage(error_)) ThrowError();
     return 0;
   }
   root_ = current_ = root;

@@ -6,7 +6,9 @@
 
 #include "ArbCodes.h"
 #include "store/ApiGuard.h"
+#include "store/ChecksumVfs.h"
 #include "store/Database.h"
+#include "store/PageChecksum.h"
 #include "store/Schema.h"
 #include "store/Session.h"
 
@@ -15,6 +17,8 @@ namespace {
 
 constexpr std::size_t kMaxPathLength = 239;
 constexpr char kSqliteMagic[16] = "SQLite format 3";
+// Set before the first page of a new file is written: SQLite cannot change it afterwards.
+constexpr int kReservedBytes = kPageChecksumSize;
 // Writers wait this long for another connection's lock before giving up with ACCESS_CONFLICT.
 constexpr int kBusyTimeoutMs = 5000;
 
@@ -42,21 +46,24 @@ std::uint32_t CodeOfLock(platform::LockResult result) {
 }
 
 // Refuses files that do not even start like a SQLite database (text, empty, truncated) before
-// SQLite sees them: SQLite would take an empty file for a new database.
+// SQLite sees them: SQLite would take an empty file for a new database. A file of ours must also
+// carry the stamp of the format with page checksums, or its pages could not be verified.
 std::uint32_t CheckHeader(const platform::FileLock& lock) {
-  char header[sizeof kSqliteMagic];
+  unsigned char header[kSqliteHeaderSize];
   const long count = lock.ReadPrefix(header, sizeof header);
   if (count < 0) return arbcode::IO_ERR;
-  if (static_cast<std::size_t>(count) < sizeof header ||
-      std::memcmp(header, kSqliteMagic, sizeof header) != 0) {
+  if (static_cast<std::size_t>(count) < sizeof kSqliteMagic ||
+      std::memcmp(header, kSqliteMagic, sizeof kSqliteMagic) != 0) {
     return arbcode::NOT_DB;
   }
-  return arbcode::SUCCESS;
+  return IdentifyHeader(header, static_cast<std::size_t>(count));
 }
 
 std::uint32_t OpenConnection(const char* path, bool readOnly, sqlite3** connection) {
+  const char* vfs = ChecksumVfsName();
+  if (vfs == nullptr) return arbcode::IO_OPEN_ERR;
   const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
-  const int result = sqlite3_open_v2(path, connection, flags, nullptr);
+  const int result = sqlite3_open_v2(path, connection, flags, vfs);
   if (result != SQLITE_OK) {
     sqlite3_close_v2(*connection);
     *connection = nullptr;
@@ -68,7 +75,16 @@ std::uint32_t OpenConnection(const char* path, bool readOnly, sqlite3** connecti
   // used to corrupt the file deliberately.
   sqlite3_db_config(*connection, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
   sqlite3_db_config(*connection, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+  if (std::uint32_t code = EnablePageChecksums(*connection)) return code;
   return Execute(*connection, "PRAGMA synchronous = FULL");
+}
+
+// Makes room for the page checksums in a file that has no page yet.
+std::uint32_t ReserveChecksumBytes(sqlite3* connection) {
+  int reserved = kReservedBytes;
+  const int result =
+      sqlite3_file_control(connection, "main", SQLITE_FCNTL_RESERVE_BYTES, &reserved);
+  return CodeOfSqlite(result);
 }
 
 std::uint32_t OpenInto(Database* db, const char* path, std::uint32_t flags,
@@ -118,6 +134,7 @@ std::uint32_t CreateDatabase(Session* /*session*/, const char* path, const Creat
     std::fclose(created);
     sqlite3* connection = nullptr;
     std::uint32_t code = OpenConnection(path, false, &connection);
+    if (code == arbcode::SUCCESS) code = ReserveChecksumBytes(connection);
     if (code == arbcode::SUCCESS)
       code = CreateSchema(connection, options ? *options : CreateOptions{});
     sqlite3_close_v2(connection);

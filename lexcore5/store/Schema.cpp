@@ -9,9 +9,13 @@ namespace store {
 namespace {
 
 // "LXC5" in the header's application id field; the format version lives in the header's user
-// version field, so both can be checked before any table is read.
+// version field, so both can be checked before any table is read. Version 2 added a checksum to
+// every page; files of version 1 have no room for one and are refused as OLD_DB.
 constexpr std::int64_t kApplicationId = 0x4C584335;
-constexpr std::int64_t kFormatVersion = 1;
+constexpr std::int64_t kFormatVersion = 2;
+constexpr std::int64_t kUncheckedFormatVersion = 1;
+constexpr std::size_t kUserVersionOffset = 60;
+constexpr std::size_t kApplicationIdOffset = 68;
 constexpr std::size_t kOptionsSize = 17;
 
 constexpr const char* kTables = R"sql(
@@ -72,6 +76,19 @@ std::uint32_t QueryInteger(sqlite3* connection, const char* sql, std::int64_t* v
   return result == SQLITE_DONE || result == SQLITE_ERROR ? arbcode::NOT_DB : CodeOfSqlite(result);
 }
 
+std::int64_t BigEndianAt(const unsigned char* bytes) {
+  return static_cast<std::int64_t>(static_cast<std::int32_t>(
+      (static_cast<std::uint32_t>(bytes[0]) << 24) | (static_cast<std::uint32_t>(bytes[1]) << 16) |
+      (static_cast<std::uint32_t>(bytes[2]) << 8) | bytes[3]));
+}
+
+std::uint32_t CodeOfStamp(std::int64_t applicationId, std::int64_t formatVersion) {
+  if (applicationId != kApplicationId) return arbcode::NOT_DB;
+  if (formatVersion > kFormatVersion) return arbcode::NEWER_DB;
+  if (formatVersion == kUncheckedFormatVersion) return arbcode::OLD_DB;
+  return formatVersion == kFormatVersion ? arbcode::SUCCESS : arbcode::NOT_DB;
+}
+
 std::uint32_t ReadOptions(sqlite3* connection, CreateOptions* options) {
   sqlite3_stmt* statement = nullptr;
   int result = sqlite3_prepare_v2(connection, "SELECT value FROM meta WHERE key = 'create_options'",
@@ -117,13 +134,20 @@ std::uint32_t CreateSchema(sqlite3* connection, const CreateOptions& options) {
   return code;
 }
 
+std::uint32_t IdentifyHeader(const unsigned char* header, std::size_t size) {
+  if (size < kSqliteHeaderSize) return arbcode::NOT_DB;
+  return CodeOfStamp(BigEndianAt(header + kApplicationIdOffset),
+                     BigEndianAt(header + kUserVersionOffset));
+}
+
 std::uint32_t IdentifyDatabase(sqlite3* connection, CreateOptions* options) {
+  std::int64_t applicationId = 0;
   std::int64_t value = 0;
-  if (std::uint32_t code = QueryInteger(connection, "PRAGMA application_id", &value)) return code;
-  if (value != kApplicationId) return arbcode::NOT_DB;
+  if (std::uint32_t code = QueryInteger(connection, "PRAGMA application_id", &applicationId)) {
+    return code;
+  }
   if (std::uint32_t code = QueryInteger(connection, "PRAGMA user_version", &value)) return code;
-  if (value > kFormatVersion) return arbcode::NEWER_DB;
-  if (value < kFormatVersion) return arbcode::NOT_DB;
+  if (std::uint32_t code = CodeOfStamp(applicationId, value)) return code;
   if (std::uint32_t code = QueryInteger(connection, kCountOwnTables, &value)) return code;
   if (value != kOwnTableCount) return arbcode::NOT_DB;
   if (std::uint32_t code = QueryInteger(connection, kCountForeignObjects, &value)) return code;

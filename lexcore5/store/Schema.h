@@ -5,6 +5,7 @@
 
 #include <sqlite3.h>
 
+#include <cstddef>
 #include <cstdint>
 
 #include "store/RecordStore.h"
@@ -14,9 +15,18 @@ namespace store {
 // Creates the tables in an empty database and stamps it; a store code.
 std::uint32_t CreateSchema(sqlite3* connection, const CreateOptions& options);
 
+// The size of SQLite's file header, the start of the first page.
+constexpr std::size_t kSqliteHeaderSize = 100;
+
+// Checks the stamp in a file's header before SQLite reads any page of it, so that a file whose
+// pages cannot be verified never reaches the page layer: NOT_DB for a foreign file (or a header
+// shorter than kSqliteHeaderSize), NEWER_DB for a newer format, OLD_DB for the format before page
+// checksums, SUCCESS for a file of the present format.
+std::uint32_t IdentifyHeader(const unsigned char* header, std::size_t size);
+
 // Checks that the connection's file is a database of ours that this build can read, and reads its
-// creation options. NOT_DB for a foreign or incomplete file, NEWER_DB for a newer format, a store
-// code for a damaged one. Reads only.
+// creation options. NOT_DB for a foreign or incomplete file, NEWER_DB for a newer format, OLD_DB
+// for one without page checksums, a store code for a damaged one. Reads only.
 std::uint32_t IdentifyDatabase(sqlite3* connection, CreateOptions* options);
 
 }  // namespace store

@@ -5,6 +5,7 @@
 namespace store {
 
 std::uint32_t CodeOfSqlite(int result) {
+  if (result == SQLITE_IOERR_DATA) return arbcode::BLOCK_CHECKSUM;
   switch (result & 0xFF) {
     case SQLITE_OK:
     case SQLITE_ROW:

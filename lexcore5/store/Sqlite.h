@@ -11,7 +11,8 @@
 
 namespace store {
 
-// The store code for a SQLite result: damaged content gives BTREE_ERROR, a file that is not a
+// The store code for a SQLite result: a page whose checksum disagrees gives BLOCK_CHECKSUM, other
+// damaged content BTREE_ERROR, a file that is not a
 // database NOT_DB, a lock held elsewhere ACCESS_CONFLICT, a read-only file ACCESS_DENIED, a full
 // disk IO_DISK_FULL, other I/O trouble IO_ERR; success (OK, ROW, DONE) gives 0.
 std::uint32_t CodeOfSqlite(int result);

@@ -26,6 +26,7 @@
 #include "shell/CTwinBarChildFrm.h"
 #include "shell/CTwinBarView.h"
 #include "shell/CommandId.h"
+#include "shell/DatabaseCheckDialog.h"
 #include "shell/FindDialog.h"
 #include "shell/MenuLayout.h"
 #include "shell/MessageTexts.h"
@@ -433,6 +434,9 @@ void CMainFrame::Run(int commandId) {
       break;
     case command::kAbout:
       AboutBox(this).exec();
+      break;
+    case command::kCheckDatabase:
+      CheckDatabase(this, person_, database_.Path());
       break;
     case command::kFind:
     case command::kFindNext:

@@ -10,6 +10,7 @@ inline constexpr int kNewMonolingual = 200;
 inline constexpr int kNewMultilingual = 201;
 inline constexpr int kClose = 57602;
 inline constexpr int kOpenDatabase = 57601;
+inline constexpr int kCheckDatabase = 32830;
 inline constexpr int kOpenView = 203;
 inline constexpr int kSaveView = 32783;
 inline constexpr int kSaveViewAs = 313;

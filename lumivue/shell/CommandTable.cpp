@@ -25,6 +25,10 @@ constexpr std::array kSpecs = {
     CommandSpec{command::kOpenDatabase, "Open &Database ...",
                 "Open another lexical database; every open view is closed\nOpen database", "",
                 kAlways, false},
+    CommandSpec{command::kCheckDatabase, "Chec&k Database...",
+                "Verify every page, record and index entry of the database last opened\nCheck "
+                "database",
+                "", kAlways, false},
     CommandSpec{command::kOpenView, "Open &View ...\tCtrl+O",
                 "Open a view (word list) file\nOpen view", "Ctrl+O", kDatabase, false},
     CommandSpec{command::kSaveView, "&Save View\tCtrl+S",

@@ -35,6 +35,7 @@ constexpr Entry kFileItems[] = {
     {kSeparator, false, "&New", kNewItems},
     {kClose, true},
     {kOpenDatabase},
+    {kCheckDatabase},
     {kOpenView},
     {kSaveView, true},
     {kSaveViewAs, true},

@@ -33,6 +33,13 @@ int ViewerDatabase::Open(const std::string& path) {
     ReleaseAll();
     if (error.GetARBORError() == (arbcode::IO_PATH_NOT_FOUND & 0xFFFF)) {
       ShowError(FormatMessage(message::kDatabaseOpenFailed.text, path.c_str()));
+    } else if (error.GetARBORError() == (arbcode::OLD_DB & 0xFFFF)) {
+      ShowError("The Polylex database [" + path +
+                "] was made by an older version, whose files carry no page checksums; build it "
+                "again");
+    } else if (error.GetARBORError() == (arbcode::BLOCK_CHECKSUM & 0xFFFF)) {
+      ShowError("The Polylex database [" + path +
+                "] is damaged; File > Check Database tells which parts");
     } else {
       ShowError(ErrorText::Of(error));
     }

@@ -29,6 +29,8 @@ class ViewerDatabase : public Polylex {
   // database is open, 0 when not; either way Path() is `path` afterwards. Failures are shown to the
   // person and leave nothing open:
   //  - a file that is not there: "Error opening Polylex database [<path>]";
+  //  - a file of the format before page checksums, or one whose pages are damaged: a sentence
+  //    saying so;
   //  - any other failure of the open: the library's error text (ErrorText);
   //  - a store failure while the languages are listed is shown and the list keeps the languages
   //    read before it; any failure while the relations are listed likewise.

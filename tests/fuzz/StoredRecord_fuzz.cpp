@@ -14,6 +14,7 @@
 
 #include "FuzzSupport.h"
 #include "hardening/DamagedDatabaseSupport.h"
+#include "store/ChecksumVfs.h"
 
 namespace {
 
@@ -32,7 +33,12 @@ const std::vector<std::uint8_t>& Pristine() {
 
 void ReplaceRecord(const std::string& path, int ordinal, const std::string& body) {
   sqlite3* db = nullptr;
-  if (sqlite3_open(path.c_str(), &db) != SQLITE_OK) Fail(db);
+  // Through the store's file layer, so that the changed pages carry their checksums.
+  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, store::ChecksumVfsName()) !=
+          SQLITE_OK ||
+      store::EnablePageChecksums(db) != 0) {
+    Fail(db);
+  }
   // A scratch copy needs neither a journal nor waits for the disk.
   if (sqlite3_exec(db, "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF", nullptr, nullptr,
                    nullptr) != SQLITE_OK) {

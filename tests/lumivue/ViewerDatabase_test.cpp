@@ -105,6 +105,27 @@ TEST_F(ViewerDatabaseTest, FileWithoutLexicalDatabaseIsClosedAgain) {
   EXPECT_EQ(Codes().size(), 2u);
 }
 
+TEST_F(ViewerDatabaseTest, OldFormatAndDamagedPagesAreNamedAsSuch) {
+  const std::string copy = PathOf("copy.fdb");
+  const std::vector<char> original = ReadFile(path_);
+  ASSERT_GT(original.size(), 4096u);
+  std::vector<char> old = original;
+  old[63] = 1;  // the format number, in the header's user version, of the files before checksums
+  WriteFile(copy, old);
+  EXPECT_EQ(database_.Open(copy), 0);
+  std::vector<char> damaged = original;
+  damaged[3000] = static_cast<char>(damaged[3000] ^ 0x20);
+  WriteFile(copy, damaged);
+  EXPECT_EQ(database_.Open(copy), 0);
+  ASSERT_EQ(person_.messages.size(), 2u);
+  EXPECT_NE(person_.messages[0].find("made by an older version"), std::string::npos)
+      << person_.messages[0];
+  EXPECT_NE(person_.messages[1].find("is damaged; File > Check Database"), std::string::npos)
+      << person_.messages[1];
+  EXPECT_EQ(database_.Path(), copy);
+  ExpectNothingOpen();
+}
+
 TEST_F(ViewerDatabaseTest, OpeningAgainReplacesTheFirstDatabase) {
   ASSERT_EQ(database_.Open(path_), 1);
   ASSERT_EQ(database_.Open(path_), 1);

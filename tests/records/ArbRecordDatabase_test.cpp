@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "ArbCodes.h"
 #include "ArbRecord.h"
@@ -150,4 +152,32 @@ TEST_F(ArbRecordDatabase, FormatNamesFieldsFromTheDictionary) {
                "  1 ELSEWHERE -7\r\n"
                "  1 TAG_12\r\n"
                "    2 TAG_13 @5@\r\n");
+}
+
+TEST_F(ArbRecordDatabase, ADamagedFileThrowsWhereAMissingRecordGivesZero) {
+  ArbRecord record;
+  BuildLanguage(record);
+  ASSERT_EQ(record.Add(context_, 61), 1) << CodeText(record.GetLastError());
+  ArbRecord read;
+  EXPECT_EQ(read.Retrieve(context_, 62), 0);
+  EXPECT_EQ(read.GetLastError(), arbcode::NOT_FOUND);
+  Close(&db_);
+
+  // One changed byte in the page that holds the record: a caller that took the 0 of a failed read
+  // for "no such record" would answer wrongly, so the read throws.
+  std::vector<char> bytes = ReadFile(PathOf("records.fdb"));
+  const std::string text = "fran\xC3\xA7";
+  const auto at = std::search(bytes.begin(), bytes.end(), text.begin(), text.end());
+  ASSERT_NE(at, bytes.end());
+  *at = 'F';
+  WriteFile(PathOf("records.fdb"), bytes);
+  db_ = Open("records.fdb", store::kOpenReadOnly);
+  ASSERT_NE(db_, nullptr);
+  context_ = ArbContext(db_, kContainer, kStore);
+  try {
+    read.Retrieve(context_, 61);
+    ADD_FAILURE() << "a read of a damaged page returned " << CodeText(read.GetLastError());
+  } catch (const ArbError& error) {
+    EXPECT_EQ(static_cast<unsigned long>(error), arbcode::BLOCK_CHECKSUM);
+  }
 }

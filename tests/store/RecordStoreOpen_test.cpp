@@ -94,10 +94,14 @@ TEST_F(RecordStoreOpen, FilesThatAreNotOursAreRefused) {
 
 TEST_F(RecordStoreOpen, NewerFormatsAreRefusedAsNewer) {
   MakeSample("newer.fdb");
-  PatchBigEndian(PathOf("newer.fdb"), kUserVersionOffset, 2);
+  PatchBigEndian(PathOf("newer.fdb"), kUserVersionOffset, 3);
   EXPECT_EQ(OpenCode(PathOf("newer.fdb")), arbcode::NEWER_DB);
   PatchBigEndian(PathOf("newer.fdb"), kUserVersionOffset, 0);
   EXPECT_EQ(OpenCode(PathOf("newer.fdb")), arbcode::NOT_DB);
+  // The format before page checksums cannot be verified, so it is not read at all.
+  PatchBigEndian(PathOf("newer.fdb"), kUserVersionOffset, 1);
+  EXPECT_EQ(OpenCode(PathOf("newer.fdb")), arbcode::OLD_DB);
+  EXPECT_EQ(OpenCode(PathOf("newer.fdb"), store::kOpenReadOnly), arbcode::OLD_DB);
 }
 
 TEST_F(RecordStoreOpen, ReadOnlyOpenLeavesEveryByteAsItWas) {

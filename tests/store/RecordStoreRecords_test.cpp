@@ -129,12 +129,13 @@ TEST_F(RecordStoreRecords, AFlippedByteInAStoredBodyIsCaught) {
   const std::uint32_t intact = AddTextRecord(db_, 0, 32001, 1, 2, "another record");
   Close(&db_);
 
-  std::vector<char> bytes = ReadFile(PathOf("records.fdb"));
-  const std::string marker = "MARKER-TO-DAMAGE";
-  auto at = std::search(bytes.begin(), bytes.end(), marker.begin(), marker.end());
-  ASSERT_NE(at, bytes.end());
-  at[7] ^= 0x01;
-  WriteFile(PathOf("records.fdb"), bytes);
+  // The page around the body stays intact (its checksum is put right): only the record's own
+  // checksum can tell. The eighth byte of the marker, 'T', becomes 'U'.
+  RunSqlBehindTheStore(PathOf("records.fdb"),
+                       "UPDATE records SET body = CAST(substr(body, 1, instr(body, "
+                       "CAST('MARKER-TO-DAMAGE' AS BLOB)) + 6) || x'55' || substr(body, "
+                       "instr(body, CAST('MARKER-TO-DAMAGE' AS BLOB)) + 8) AS BLOB) WHERE "
+                       "instr(body, CAST('MARKER-TO-DAMAGE' AS BLOB)) > 0");
 
   db_ = Open("records.fdb");
   node* root = nullptr;

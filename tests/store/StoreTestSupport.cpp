@@ -6,6 +6,9 @@
 #include <fstream>
 #include <iterator>
 
+#include <sqlite3.h>
+
+#include "store/ChecksumVfs.h"
 #include "store/FieldTree.h"
 #include "store/FieldValue.h"
 #include "store/Pool.h"
@@ -106,6 +109,17 @@ std::vector<std::uint32_t> StoreTest::List(store::Database* db, std::uint32_t st
   const std::uint32_t code = store::ListIndex(db, store, index, &ids);
   EXPECT_EQ(code, arbcode::SUCCESS) << CodeText(code);
   return ids;
+}
+
+void StoreTest::RunSqlBehindTheStore(const std::string& path, const char* sql) {
+  sqlite3* connection = nullptr;
+  ASSERT_EQ(
+      sqlite3_open_v2(path.c_str(), &connection, SQLITE_OPEN_READWRITE, store::ChecksumVfsName()),
+      SQLITE_OK);
+  EXPECT_EQ(store::EnablePageChecksums(connection), arbcode::SUCCESS);
+  EXPECT_EQ(sqlite3_exec(connection, sql, nullptr, nullptr, nullptr), SQLITE_OK)
+      << sqlite3_errmsg(connection);
+  sqlite3_close(connection);
 }
 
 std::vector<char> StoreTest::ReadFile(const std::string& path) {

@@ -42,6 +42,10 @@ class StoreTest : public testing::Test {
                               std::uint16_t rootTag, std::uint16_t tag, std::string_view text);
   std::vector<std::uint32_t> List(store::Database* db, std::uint32_t store, std::uint16_t index);
 
+  // Runs SQL on a closed database file through the store's own file layer, so that every page it
+  // changes is stamped with its checksum: damage that only the record checks can see.
+  static void RunSqlBehindTheStore(const std::string& path, const char* sql);
+
   static std::vector<char> ReadFile(const std::string& path);
   static void WriteFile(const std::string& path, const std::vector<char>& bytes);
 

@@ -46,6 +46,22 @@ if [ -f "$lmf/mini-lmf-1.0.xml" ]; then
   expect 0 'languages: ES$' -- "$polylex" build "$work/again.fdb" --lmf "$work/en.xml" --code ES
   expect 1 'E101-0.xml:19: duplicate ID' -- "$polylex" build "$work/e101.fdb" --lmf "$lmf/E101-0.xml"
   [ -e "$work/e101.fdb" ] && { echo "FAILED: a failed LMF build left a file"; failures=$((failures + 1)); }
+
+  # check: a whole file passes; one changed byte in a page fails it, and every reader refuses it.
+  expect 0 '^Index entries: [0-9]+ checked, 0 missing, 0 without a record that gives them\.$' -- \
+    "$polylex" check "$work/lmf.fdb"
+  expect 0 '^No damage found\.$' -- "$polylex" check "$work/lmf.fdb"
+  cp "$work/lmf.fdb" "$work/damaged.fdb"
+  printf '\x5a' | dd of="$work/damaged.fdb" bs=1 seek=$((4096 + 700)) conv=notrunc status=none
+  expect 1 '^Pages: [0-9]+ checked, 1 damaged: page 2\.$' -- "$polylex" check "$work/damaged.fdb"
+  expect 1 '^The database is damaged\.$' -- "$polylex" check "$work/damaged.fdb"
+  expect 1 'the file is damaged \(a checksum disagrees\); run polylex check' -- \
+    "$polylex" info "$work/damaged.fdb"
+  # A file of the format before page checksums (format number 1 in the header's user version).
+  cp "$work/lmf.fdb" "$work/old.fdb"
+  printf '\x00\x00\x00\x01' | dd of="$work/old.fdb" bs=1 seek=60 conv=notrunc status=none
+  expect 1 'older version of Polylex.*build the database again$' -- "$polylex" info "$work/old.fdb"
+  expect 1 'older version of Polylex' -- "$polylex" check "$work/old.fdb"
 fi
 
 if [ -f "$wordnet" ]; then

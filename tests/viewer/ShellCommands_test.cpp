@@ -46,6 +46,7 @@ class ShellCommandsTest : public QObject, public ShellSession {
   void inputBarToggles();
   void tilingSharesTheArea();
   void aboutBoxNamesVersion();
+  void checkDatabaseShowsItsProgressAndCanBeStopped();
   void personAsksSetsPanesAndNestsTheWaitCursor();
 
  private:
@@ -79,8 +80,9 @@ void ShellCommandsTest::withoutDatabaseOnlyFrameCommandsRun() {
                        command::kClearTree, command::kFind, command::kTopHyperonym}) {
     QVERIFY2(!Enabled(id), qPrintable(QString::number(id)));
   }
-  for (const int id : {command::kOpenDatabase, command::kExit, command::kFont, command::kDataTips,
-                       command::kAbout, command::kToolBar, command::kStatusBar}) {
+  for (const int id :
+       {command::kOpenDatabase, command::kExit, command::kFont, command::kDataTips, command::kAbout,
+        command::kToolBar, command::kStatusBar, command::kCheckDatabase}) {
     QVERIFY2(Enabled(id), qPrintable(QString::number(id)));
   }
   // A key of a disabled command makes nothing.
@@ -160,6 +162,23 @@ void ShellCommandsTest::openDatabaseReplacesTheViews() {
   QCOMPARE(frame.ActiveFrame()->windowTitle(), QStringLiteral("Monolingual View 3"));
   frame.Run(command::kNewMultilingual);
   QCOMPARE(frame.ActiveFrame()->windowTitle(), QStringLiteral("Multilingual View 1"));
+}
+
+void ShellCommandsTest::checkDatabaseShowsItsProgressAndCanBeStopped() {
+  CMainFrame& frame = Start("-F " + wordNet_ + " -L");
+  QVERIFY(Enabled(command::kCheckDatabase));
+  // The script cancels the progress dialog as soon as it comes up.
+  frame.Run(command::kCheckDatabase);
+  QCOMPARE(modals_->dialogs, QStringList{QStringLiteral("Check Database")});
+  QCOMPARE(modals_->messages.size(), 1);
+  const QString report = modals_->messages.front();
+  QVERIFY2(report.startsWith(QStringLiteral("Pages: ")), qPrintable(report));
+  QVERIFY2(report.contains(QStringLiteral("The check was stopped before its end.")),
+           qPrintable(report));
+  QVERIFY2(report.endsWith(QStringLiteral("No damage found in the part checked.\n")),
+           qPrintable(report));
+  // The viewer's own database stays open and usable.
+  QCOMPARE(frame.Database().HasDatabase(), 1);
 }
 
 void ShellCommandsTest::failedOpenLeavesNoDatabaseAndKeepsThePath() {

@@ -12,6 +12,9 @@ namespace polylex {
 
 int RunBuild(const importers::BuildOptions& options);
 int RunInfo(const std::string& path);
+// Verifies every page, record and index entry of the database and prints what it found; status 1
+// when it is damaged or cannot be checked.
+int RunCheck(const std::string& path);
 int RunDump(const std::string& path, std::uint32_t store, std::uint16_t container,
             std::uint32_t recordId);
 // The export text of every meaning of `word` with sense number `sense` in language `code`: the

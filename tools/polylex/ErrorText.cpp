@@ -27,6 +27,12 @@ std::string DescribeStoreCode(std::uint32_t code, const std::string& path) {
       return path + ": not a Polylex database";
     case arbcode::NEWER_DB:
       return path + ": made by a newer version of Polylex";
+    case arbcode::OLD_DB:
+      return path +
+             ": made by an older version of Polylex, whose files carry no page checksums; build "
+             "the database again";
+    case arbcode::BLOCK_CHECKSUM:
+      return path + ": the file is damaged (a checksum disagrees); run polylex check for details";
     case arbcode::ACCESS_CONFLICT:
       return path + ": in use by another program";
     case arbcode::ACCESS_DENIED:

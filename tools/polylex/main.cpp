@@ -15,6 +15,7 @@ constexpr const char* kDescription =
     "  polylex build OUT.fdb [--wordnet DIR] [--omw FILE --code XX ...]\n"
     "                        [--lmf FILE.xml [--code XX] ...] [--force]\n"
     "  polylex info DB\n"
+    "  polylex check DB\n"
     "  polylex dump DB STORE CONTAINER ID\n"
     "  polylex query DB STORE CONTAINER 'criteria' [--index N] [--limit N]\n"
     "  polylex export DB CODE WORD SENSE [--table]\n"
@@ -103,6 +104,10 @@ int main(int argc, char** argv) {
   std::string database;
   CLI::App* infoCommand = app.add_subcommand("info", "Print versions, site, languages, relations");
   infoCommand->add_option("database", database, "the database file")->required();
+
+  CLI::App* checkCommand = app.add_subcommand(
+      "check", "Verify every page, record and index entry; status 1 when the file is damaged");
+  checkCommand->add_option("database", database, "the database file")->required();
 
   std::uint32_t store = 0;
   std::uint16_t container = 0;
@@ -207,6 +212,7 @@ int main(int argc, char** argv) {
     return polylex::RunBuild(build);
   }
   if (*infoCommand) return polylex::RunInfo(database);
+  if (*checkCommand) return polylex::RunCheck(database);
   if (*dumpCommand) return polylex::RunDump(database, store, container, recordId);
   if (*exportCommand) return polylex::RunExport(database, code, word, sense, table);
   if (*exportLmfCommand) return polylex::RunExportLmf(database, code, outputPath, force);

@@ -4,7 +4,8 @@ BUILD ?= build
 DB ?= wordnet.fdb
 WORDNET ?= /usr/share/wordnet
 ASAN_BUILD ?= build-asan
-CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The developers' and CI builds treat warnings as errors; a plain cmake build does not.
+CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLEX_WERROR=ON
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 

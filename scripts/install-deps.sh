@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   wordnet-base wordnet-dev
   qt6-base-dev fonts-dejavu-core xvfb xauth xdotool
+  dpkg-dev file man-db desktop-file-utils appstream
 )
 
 missing=()

@@ -133,11 +133,7 @@ class DocumentReader final : public LmfXmlHandler {
         Fail("not a WN-LMF document: the root element is <" + std::string(name) +
              ">, not <LexicalResource>");
       }
-      // Appended, not `"<" + std::string(name) + ...`: GCC 12 at -O3 warns of an overlapping
-      // copy there (-Wrestrict), a false alarm.
-      std::string message = "<";
-      message.append(name).append("> cannot stand inside <").append(NameOf(parent)).append(">");
-      Fail(message);
+      Fail("<" + std::string(name) + "> cannot stand inside <" + NameOf(parent) + ">");
     }
     if (element == Element::kExtension) {
       Warn("lexicon extension \"" + Optional(attributes, "id") +

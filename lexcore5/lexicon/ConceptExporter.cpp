@@ -141,12 +141,8 @@ int ConceptExporter::Write(ArbRecord conceptRecord, String& text) {
   try {
     const std::uint32_t conceptId = conceptRecord.GetID();
     const bool meaning = conceptRecord.FindGetWUWORD(schema::CONCEPT_TYPE) == schema::kWordMeaning;
-    // Appended piece by piece: GCC 12 at -O3 takes `"@" + std::to_string(...)` for an
-    // overlapping copy (-Wrestrict), a false alarm that would fail a release build.
-    std::string tag = "@";
-    tag += std::to_string(conceptId);
-    tag += "@ ";
-    lines.Line(0, tag.c_str(), meaning ? "WORD_MEANING" : "WORD_INSTANCE");
+    lines.Line(0, ("@" + std::to_string(conceptId) + "@ ").c_str(),
+               meaning ? "WORD_MEANING" : "WORD_INSTANCE");
     lines.Quoted(
         1, "PART_OF_SPEECH",
         ExportLineWriter::PartOfSpeechLetter(conceptRecord.FindGetWUWORD(schema::PART_OF_SPEECH)));

@@ -35,11 +35,7 @@ void ExportLineWriter::Line(int level, const char* keyword, const char* value) {
 }
 
 void ExportLineWriter::Number(int level, const char* keyword, std::int64_t number) {
-  // Appended, not `" " + std::to_string(...)`: GCC 12 at -O3 warns of an overlapping copy there
-  // (-Wrestrict), a false alarm.
-  std::string value = " ";
-  value += std::to_string(number);
-  Line(level, keyword, value.c_str());
+  Line(level, keyword, (" " + std::to_string(number)).c_str());
 }
 
 void ExportLineWriter::Quoted(int level, const char* keyword, const char* value) {

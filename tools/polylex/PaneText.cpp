@@ -49,9 +49,7 @@ std::string FlagsText(const TreeItem& line) {
                                      {line_flag::kKeepChildren, "keep-children"}};
   std::string text;
   for (const Named& each : kShown) {
-    if (!line.Has(each.flag)) continue;
-    if (!text.empty()) text += ' ';
-    text += each.name;
+    if (line.Has(each.flag)) text += (text.empty() ? "" : " ") + std::string(each.name);
   }
   if (line.Kind() == LineKind::kIli) {
     const auto eqRelation = static_cast<const IliItem&>(line).EqRelation();

@@ -4,11 +4,12 @@ BUILD ?= build
 DB ?= wordnet.fdb
 WORDNET ?= /usr/share/wordnet
 ASAN_BUILD ?= build-asan
-CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The developers' and CI builds treat warnings as errors; a plain cmake build does not.
+CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLEX_WERROR=ON
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps configure build test sanitize fuzz run bench format clean
+.PHONY: deps configure build test package-check sanitize fuzz run bench format clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -21,6 +22,11 @@ build: configure
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j2
+
+# Installs the build into a staging folder and as Debian packages (with dpkg, so as root or through
+# sudo), checks what each installed, then removes the packages again.
+package-check: build
+	@bash scripts/package-check.sh $(BUILD)
 
 sanitize: deps
 	@cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DLEX_SANITIZE=ON > /dev/null

@@ -24,7 +24,7 @@ data=$(realpath ../shared/data)
 wordnet=/usr/share/wordnet
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DLEX_FUZZ=ON > /dev/null
+  -DLEX_FUZZ=ON -DLEX_WERROR=ON > /dev/null
 cmake --build "$build"
 
 work=$build/fuzz

@@ -10,6 +10,7 @@ packages=(
   wordnet-base wordnet-dev
   qt6-base-dev fonts-dejavu-core xvfb xauth xdotool
   python3-dev pybind11-dev python3-pytest python3-nltk
+  dpkg-dev file man-db desktop-file-utils appstream
 )
 
 missing=()

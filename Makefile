@@ -40,11 +40,11 @@ fuzz: deps
 # lumivue ends with status 2 when there is no display (it says so in one line); the database's
 # summary from polylex then stands in for the window.
 run: build
-	@test -f $(DB) || $(BUILD)/tools/polylex/polylex build $(DB) --wordnet $(WORDNET)
+	@bash scripts/default-database.sh $(BUILD)/tools/polylex/polylex $(DB) $(WORDNET)
 	@$(BUILD)/lumivue/lumivue -F "$(DB)" || { test $$? -eq 2 && $(BUILD)/tools/polylex/polylex info $(DB); }
 
 bench: build
-	@test -f $(DB) || $(BUILD)/tools/polylex/polylex build $(DB) --wordnet $(WORDNET)
+	@bash scripts/default-database.sh $(BUILD)/tools/polylex/polylex $(DB) $(WORDNET)
 	@LEX_BENCH_DB=$(DB) $(BUILD)/bench/store_bench
 	@$(BUILD)/bench/lookup_bench $(DB) $(WORDNET)
 	@$(BUILD)/bench/viewer_bench $(DB)

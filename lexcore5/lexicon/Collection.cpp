@@ -22,13 +22,10 @@ Collection<Item>::~Collection() = default;
 template <typename Item>
 int Collection<Item>::HandOut(int (ArbCursor::*read)(ArbRecord&), Item** item) {
   if (item == nullptr) return 0;
-  Item* fresh = lexicon::Factory::New<Item>();
-  if (fresh == nullptr) return 0;
-  if ((this->*read)(*fresh) == 0) {
-    fresh->Destroy();
-    return 0;
-  }
-  *item = fresh;
+  // A read of a damaged file throws; the holder destroys the object on the way out.
+  lexicon::Owned<Item> fresh(lexicon::Factory::New<Item>());
+  if (fresh == nullptr || (this->*read)(*fresh) == 0) return 0;
+  *item = fresh.release();
   return 1;
 }
 

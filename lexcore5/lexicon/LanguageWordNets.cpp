@@ -25,10 +25,11 @@ int LanguageWordNets::HandOut(int (ArbCursor::*read)(ArbRecord&), LanguageWordNe
   *item = nullptr;
   ArbRecord record;
   if ((this->*read)(record) == 0) return 0;
-  LanguageWordNet* wordNet = Factory::New<LanguageWordNet>();
+  // Binding the language's exporter reads the database, which throws when the file is damaged.
+  Owned<LanguageWordNet> wordNet(Factory::New<LanguageWordNet>());
   if (wordNet == nullptr) return 0;
   *wordNet = record;
-  *item = wordNet;
+  *item = wordNet.release();
   return 1;
 }
 

@@ -129,12 +129,24 @@ for target in "${targets[@]}"; do
     echo "$target: ${runs:-0} runs in $seconds s (${rate:-0}/s), corpus $files inputs, nothing found"
   else
     echo "$target: FAILED after ${runs:-?} runs (status $status); see $log"
-    grep -m 3 -E '^(==[0-9]+==ERROR|SUMMARY|.*runtime error)' "$log" || tail -n 20 "$log"
+    # What the target said before the crash (an abort's own message comes just before libFuzzer's
+    # report), then the report's first lines.
+    awk '/^==[0-9]+== ?ERROR|runtime error/ { for (i = NR - 12; i < NR; i++) if (i in kept) print kept[i];
+                                        print; shown = 1; exit }
+         !/^#[0-9]+/ { kept[NR] = $0 } END { if (!shown) exit 1 }' "$log" || tail -n 20 "$log"
+    grep -m 1 '^SUMMARY' "$log" || true
     failed+=("$target")
   fi
 done
 
 if [ ${#failed[@]} -gt 0 ]; then
+  # The inputs themselves, so that a failure seen only in a log elsewhere can be replayed here
+  # (base64 -d into a file, then run the target on it).
+  for input in "$work"/findings/*; do
+    [ -f "$input" ] && [ "$(stat -c %s "$input")" -le 16384 ] || continue
+    echo "base64 of $(basename "$input"):"
+    base64 -w 100 "$input"
+  done
   echo "fuzz.sh: findings in ${failed[*]} (inputs in $work/findings)" >&2
   exit 1
 fi

@@ -1,6 +1,7 @@
 #include "tree/TreeLineLayout.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "tree/TreeItem.h"
 #include "tree/VariantLine.h"
@@ -35,8 +36,11 @@ TreeLineLayout::TreeLineLayout(const TreeItem& line, const Geometry& geometry,
 void TreeLineLayout::PlacePieces(const TreeItem& line, const QFontMetrics& metrics, int textStart) {
   int x = textStart;
   int row = 0;
+  QString allText;
   for (int number = line.Text().empty() ? 1 : 0; number <= line.VariantCount(); ++number) {
-    const int width = metrics.horizontalAdvance(PieceText(line, number));
+    const QString text = PieceText(line, number);
+    allText += text;
+    const int width = metrics.horizontalAdvance(text);
     // The first piece stays in the first row even when it is too wide: it is clipped instead.
     if (!pieces_.empty() && x + width > WrapEdge()) {
       ++row;
@@ -47,6 +51,22 @@ void TreeLineLayout::PlacePieces(const TreeItem& line, const QFontMetrics& metri
   }
   rows_ = row + 1;
   textEnd_ = pieces_.empty() ? textStart : pieces_.back().rect.right() + 1;
+  rightToLeft_ = allText.isRightToLeft();
+  if (rightToLeft_) MirrorRows(textStart);
+}
+
+void TreeLineLayout::MirrorRows(int textStart) {
+  auto rowBegin = pieces_.begin();
+  while (rowBegin != pieces_.end()) {
+    const int top = rowBegin->rect.top();
+    const auto rowEnd = std::find_if(rowBegin, pieces_.end(),
+                                     [top](const Piece& piece) { return piece.rect.top() != top; });
+    const int rowRight = std::prev(rowEnd)->rect.right();
+    for (auto piece = rowBegin; piece != rowEnd; ++piece) {
+      piece->rect.moveLeft(textStart + rowRight - piece->rect.right());
+    }
+    rowBegin = rowEnd;
+  }
 }
 
 int TreeLineLayout::Height() const {

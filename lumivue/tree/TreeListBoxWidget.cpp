@@ -181,9 +181,13 @@ void TreeListBoxWidget::PaintLine(QPainter& painter, const TreeItem& line, int t
   // The painter's scale already stretches to the printer: the font must not grow a second time.
   if (printing) font.setPixelSize(QFontInfo(FontOf(line)).pixelSize());
   painter.setFont(font);
+  // Each piece exactly fills its rectangle, so the absolute alignment only keeps Qt from moving a
+  // right-to-left piece.
+  painter.setLayoutDirection(layout.RightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
   for (const TreeLineLayout::Piece& piece : layout.Pieces()) {
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(piece.rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+    painter.drawText(piece.rect,
+                     Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter | Qt::TextSingleLine,
                      TreeLineLayout::PieceText(line, piece.number));
     if (selected && piece.number == line.CurrentVariant()) {
       painter.setPen(QPen(highlight, 1.0));

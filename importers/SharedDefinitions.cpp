@@ -45,7 +45,7 @@ std::vector<const char*> VerbFrameTexts() {
   return texts;
 }
 
-std::string Lowercase(const char* code) {
+std::string Lowercase(const std::string& code) {
   std::string text(code);
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return text;
@@ -63,24 +63,28 @@ void WriteUsageLabel(RecordBuilder& builder, const std::vector<std::string>& val
   builder.Add(kSharedStore, kSharedUsageLabels, UsageLabels::kUsageLabel);
 }
 
-// Language record i (1-based) names languages[i - 1] with store 99 + i.
-void WriteLanguageRecords(RecordBuilder& builder, const std::vector<const Language*>& languages) {
+// Language record i (1-based) names languages[i - 1] with store 99 + i. Names in other languages
+// go only under two-letter codes: Language::GetName finds a child by its first two characters.
+void WriteLanguageRecords(RecordBuilder& builder, const std::vector<Language>& languages) {
   for (std::size_t i = 0; i < languages.size(); ++i) {
-    const Language& language = *languages[i];
+    const Language& language = languages[i];
     node* root = builder.Start(LANGUAGE);
     builder.Text(root, LANGUAGE_CODE, language.code);
     builder.Number(root, STORE_ID, static_cast<std::int32_t>(kFirstLanguageStore + i));
-    node* name = builder.Text(root, NAME, LanguageName(language, English()));
-    for (const Language* in : languages) {
-      builder.Text(name, NAME, Lowercase(in->code) + LanguageName(language, *in));
+    node* name = builder.Text(root, NAME, language.name);
+    for (const Language& in : languages) {
+      if (in.code.size() != 2) continue;
+      const std::string inName = LanguageName(language, in);
+      if (!inName.empty()) builder.Text(name, NAME, Lowercase(in.code) + inName);
     }
+    builder.Text(root, LOCALE, language.locale);
     builder.Add(kSharedStore, kLanguages, static_cast<std::uint32_t>(i + 1));
   }
 }
 
 }  // namespace
 
-void WriteSharedDefinitions(RecordBuilder* builder, const std::vector<const Language*>& languages,
+void WriteSharedDefinitions(RecordBuilder* builder, const std::vector<Language>& languages,
                             const std::vector<std::string>& usageValues) {
   WriteLanguageRecords(*builder, languages);
   for (int code = 1; code <= kPartOfSpeechCount; ++code) {

@@ -76,10 +76,11 @@ int RunInfo(const std::string& path) {
     ArbCursor languages(db, schema::kLanguages, schema::kSharedStore);
     while (languages.ReadNext(record)) {
       std::uint32_t store = record.FindGetWUDWORD(schema::STORE_ID);
-      std::printf("  %-3s %-12s store %u: %u concepts, %u variants, %u links\n",
+      const std::string locale = TextOf(record, schema::LOCALE);
+      std::printf("  %-3s %-18s %-8s store %u: %u concepts, %u variants, %u links\n",
                   TextOf(record, schema::LANGUAGE_CODE).c_str(),
-                  TextOf(record, schema::NAME).c_str(), store,
-                  CountOf(db, store, schema::kConcepts), ConceptVariantCountOf(db, store),
+                  TextOf(record, schema::NAME).c_str(), locale.empty() ? "-" : locale.c_str(),
+                  store, CountOf(db, store, schema::kConcepts), ConceptVariantCountOf(db, store),
                   CountOf(db, store, schema::kInternalLinks));
     }
     std::printf("Relations:\n");

@@ -23,8 +23,8 @@ constexpr LanguageData kData[] = {{100, "en", {"dog", "domestic dog"}},
                                   {102, "he", {"כלב", "כלב בית"}},
                                   {103, "zh", {"狗", "犬"}}};
 
-void Language(FxDatabase& db, std::uint32_t record, const ScriptsTestDatabase::Language& language,
-              const LanguageData& data) {
+void WriteLanguage(FxDatabase& db, std::uint32_t record,
+                   const ScriptsTestDatabase::Language& language, const LanguageData& data) {
   Put(db, kSharedStore, kLanguages, record,
       {Group(0, LANGUAGE), Text(1, LANGUAGE_CODE, language.code),
        Number(1, STORE_ID, static_cast<std::int32_t>(data.store)), Text(1, NAME, language.name)});
@@ -53,7 +53,7 @@ ScriptsTestDatabase::ScriptsTestDatabase() {
         {Group(0, ILI_RECORD), Number(1, PART_OF_SPEECH, 1),
          Text(1, GLOSS, "a member of the genus Canis")});
     for (std::uint32_t i = 0; i < std::size(kData); ++i) {
-      Language(db, i + 1, kLanguages[i], kData[i]);
+      WriteLanguage(db, i + 1, kLanguages[i], kData[i]);
     }
   });
 }

@@ -13,6 +13,9 @@ namespace {
 // Greek's database code predates this derivation; databases and view files name Greek by it.
 constexpr std::string_view kGreekCode = "GR";
 constexpr std::string_view kGreekLanguage = "el";
+// ISO 639's special codes that ICU names but that name no single language (ICU knows neither "und"
+// nor "mis" by name).
+constexpr std::string_view kNoSingleLanguage[] = {"mul", "zxx"};
 
 std::string Lowercase(std::string_view text) {
   std::string out(text);
@@ -50,7 +53,11 @@ std::optional<Language> LanguageOf(std::string_view code) {
   if (U_FAILURE(status) || parsed.isBogus()) return std::nullopt;
   const icu::Locale locale = icu::Locale::createCanonical(parsed.getName());
   const std::string language = locale.getLanguage();
-  if (language.empty() || locale.isBogus()) return std::nullopt;
+  if (language.empty() || locale.isBogus() ||
+      std::find(std::begin(kNoSingleLanguage), std::end(kNoSingleLanguage), language) !=
+          std::end(kNoSingleLanguage)) {
+    return std::nullopt;
+  }
   std::string name = NameIn(icu::Locale::getEnglish(), language.c_str());
   if (name.empty()) return std::nullopt;
   return Language{language == kGreekLanguage ? std::string(kGreekCode) : Uppercase(language),

@@ -37,10 +37,12 @@ class ScriptLanguagesTest : public QObject, public ShellSession {
   void badgesShowTheCodeOnAFieldOfItsOwn();
   void nonLatinLanguagesFillBothPanesJoinedAtTheirIliLines();
   void rightToLeftLinesReadFromTheRightInTheTreesLayout();
+  void anArabicTabFileBuiltWithWordNetStandsBesideEnglish();
 
  private:
-  // Starts the program on the database with one multilingual view, shown and active.
-  CLumivueChildFrm& StartTwinView();
+  // Starts the program on `path` (the four-script database when empty) with one multilingual
+  // view, shown and active.
+  CLumivueChildFrm& StartTwinView(const std::string& path = {});
   ConceptPane& Pane(BarSide side) {
     return static_cast<CTwinBarView&>(app_->MainFrame()->ActiveFrame()->View())
         .Panes()
@@ -66,8 +68,9 @@ void ScriptLanguagesTest::cleanup() {
   database_.reset();
 }
 
-CLumivueChildFrm& ScriptLanguagesTest::StartTwinView() {
-  CMainFrame& frame = Start("-F " + QString::fromStdString(database_->Path()) + " -T");
+CLumivueChildFrm& ScriptLanguagesTest::StartTwinView(const std::string& path) {
+  const std::string& database = path.empty() ? database_->Path() : path;
+  CMainFrame& frame = Start("-F " + QString::fromStdString(database) + " -T");
   frame.show();
   frame.activateWindow();
   [&frame] { QVERIFY(QTest::qWaitForWindowActive(&frame)); }();
@@ -220,6 +223,25 @@ void ScriptLanguagesTest::rightToLeftLinesReadFromTheRightInTheTreesLayout() {
                               metrics);
   QCOMPARE(narrow.Rows(), 2);
   QCOMPARE(narrow.Pieces()[0].rect.left(), narrow.Pieces()[1].rect.left());
+}
+
+void ScriptLanguagesTest::anArabicTabFileBuiltWithWordNetStandsBesideEnglish() {
+  const ArabicTabDatabase built;
+  if (built.Path().empty()) QSKIP("WordNet is not installed");
+  CLumivueChildFrm& window = StartTwinView(built.Path());
+  // The builder named the language from the file's header; the viewer offers it as it is stored.
+  const QComboBox& combo = window.Input().LanguageCombo(BarSide::kRight);
+  const int arabic = combo.findData(QStringLiteral("AR"));
+  QVERIFY(arabic >= 0);
+  QCOMPARE(combo.itemText(arabic), QStringLiteral("Arabic"));
+  LookUpAndFindEquivalences(window, "EN", "dog", "AR");
+  QVERIFY2(modals_->messages.isEmpty(), qPrintable(modals_->messages.join('|')));
+  const TreeItem* found = FirstOf(Pane(BarSide::kRight), LineKind::kConcept);
+  QVERIFY(found != nullptr);
+  QCOMPARE(QString::fromStdString(found->Variant(1)->Text()), QStringLiteral("كلْب :1"));
+  QVERIFY(!LinkConnections::Between(Pane(BarSide::kLeft).Lines(), Pane(BarSide::kRight).Lines(),
+                                    LinkConnections::Focus::kNone)
+               .empty());
 }
 
 QTEST_MAIN(ScriptLanguagesTest)

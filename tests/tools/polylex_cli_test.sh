@@ -29,7 +29,8 @@ expect 1 'not a Polylex database$' -- "$polylex" dump "$work/notes.txt" 0 32001 
 expect 1 'exists' -- "$polylex" build "$work/notes.txt" --wordnet "$work"
 expect 1 '' -- "$polylex" build "$work/new.fdb" --wordnet "$work/no-such-folder"
 [ -e "$work/new.fdb" ] && { echo "FAILED: a failed build left a file"; failures=$((failures + 1)); }
-expect 1 'needs its folder' -- "$polylex" build "$work/new.fdb" --omw "$work/notes.txt"
+expect 1 'notes.txt: unknown language code .XX.' -- \
+  "$polylex" build "$work/new.fdb" --omw "$work/notes.txt" --code XX
 expect 105 'not in range 1 to' -- "$polylex" dump "$work/notes.txt" 0 32001 0
 expect 2 'follows no --omw or --lmf file' -- "$polylex" build "$work/new.fdb" --code NL
 

@@ -1,5 +1,5 @@
-// WordNet 3.0 with the Open Multilingual Wordnet tab files of ../shared/data/omw, built once per
-// test binary for the tests that need every language (or, under sanitizers, one per script).
+// WordNet 3.0 with the Open Multilingual Wordnet tab files of ../shared/data/omw (under the
+// sanitizers one per script), built once for the test run, for the tests that need every language.
 #pragma once
 
 #include <cstdint>

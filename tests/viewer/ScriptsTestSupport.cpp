@@ -5,10 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include <QFile>
-#include <stdexcept>
-
-#include "DatabaseBuilder.h"
 #include "LexicalSchema.h"
 #include "RecordWritingSupport.h"
 
@@ -60,27 +56,4 @@ ScriptsTestDatabase::ScriptsTestDatabase() {
       WriteLanguage(db, i + 1, kLanguages[i], kData[i]);
     }
   });
-}
-
-ArabicTabDatabase::ArabicTabDatabase() {
-  Require(folder_.isValid(), "scratch folder");
-  if (!QFile::exists(QStringLiteral(WORDNET_DIR "/data.noun"))) return;
-  const QString tab = folder_.filePath("wn-data-arb.tab");
-  QFile file(tab);
-  Require(file.open(QIODevice::WriteOnly), "tab file");
-  file.write(
-      "# Arabic WordNet (AWN v2)\tarb\thttp://www.globalwordnet.org/AWN/\tCC BY SA 3.0\n"
-      "02084071-n\tarb:lemma\tكلْب\n"
-      "02084071-n\tarb:lemma:root\tكلب\n"
-      "02084071-n\tarb:lemma:brokenplural\tكلاب\n");
-  file.close();
-  importers::BuildOptions options;
-  options.output = folder_.filePath("arabic.fdb").toStdString();
-  options.wordnetDir = WORDNET_DIR;
-  options.tabs.push_back({tab.toStdString(), ""});
-  std::string error;
-  if (!importers::BuildDatabase(options, importers::Progress{}, nullptr, &error)) {
-    throw std::runtime_error("Arabic build: " + error);
-  }
-  path_ = options.output;
 }

@@ -29,17 +29,3 @@ class ScriptsTestDatabase {
   QTemporaryDir folder_;
   std::string path_;
 };
-
-// WordNet 3.0 and a small Arabic tab file (the Arabic Wordnet's lines for the dog, its header
-// naming the language "arb" only) built as polylex builds them, in a scratch folder.
-class ArabicTabDatabase {
- public:
-  // Path() stays empty when WordNet is not installed. Throws std::runtime_error, with the
-  // builder's message, when the build fails.
-  ArabicTabDatabase();
-  const std::string& Path() const { return path_; }
-
- private:
-  QTemporaryDir folder_;
-  std::string path_;
-};

@@ -34,6 +34,7 @@ TreeLineLayout::TreeLineLayout(const TreeItem& line, const Geometry& geometry,
 }
 
 void TreeLineLayout::PlacePieces(const TreeItem& line, const QFontMetrics& metrics, int textStart) {
+  textStart_ = textStart;
   int x = textStart;
   int row = 0;
   QString allText;
@@ -52,19 +53,22 @@ void TreeLineLayout::PlacePieces(const TreeItem& line, const QFontMetrics& metri
   rows_ = row + 1;
   textEnd_ = pieces_.empty() ? textStart : pieces_.back().rect.right() + 1;
   rightToLeft_ = allText.isRightToLeft();
-  if (rightToLeft_) MirrorRows(textStart);
+  if (rightToLeft_) MirrorRows();
 }
 
-void TreeLineLayout::MirrorRows(int textStart) {
+void TreeLineLayout::MirrorRows() {
   auto rowBegin = pieces_.begin();
   while (rowBegin != pieces_.end()) {
     const int top = rowBegin->rect.top();
     const auto rowEnd = std::find_if(rowBegin, pieces_.end(),
                                      [top](const Piece& piece) { return piece.rect.top() != top; });
     const int rowRight = std::prev(rowEnd)->rect.right();
+    // Only a row of one piece wider than the room can pass the edge.
+    const int overflow = std::max(0, rowRight - WrapEdge());
     for (auto piece = rowBegin; piece != rowEnd; ++piece) {
-      piece->rect.moveLeft(textStart + rowRight - piece->rect.right());
+      piece->rect.moveLeft(textStart_ + rowRight - piece->rect.right() - overflow);
     }
+    textEnd_ = rowRight - overflow + 1;
     rowBegin = rowEnd;
   }
 }
@@ -79,7 +83,10 @@ int TreeLineLayout::WrapEdge() const {
 
 int TreeLineLayout::PieceAt(QPoint point) const {
   // Text past the column's edge is clipped away, and what is not drawn cannot be hit.
-  if (point.y() < 0 || point.y() >= Height() || point.x() >= geometry_.columnWidth) return -1;
+  if (point.y() < 0 || point.y() >= Height() || point.x() < textStart_ ||
+      point.x() >= geometry_.columnWidth) {
+    return -1;
+  }
   for (const Piece& piece : pieces_) {
     if (piece.rect.contains(point)) return piece.number;
   }

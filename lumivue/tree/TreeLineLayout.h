@@ -7,7 +7,8 @@
 // A line whose text is written right to left (its first letter of a strong direction is Arabic,
 // Hebrew or of another right-to-left script) keeps the tree's places for its mark, icon and text,
 // but reads from right to left inside them: each row's pieces are laid out from the right end of
-// the row, and each piece is drawn right to left.
+// the row, and each piece is drawn right to left. A row too wide for the column is cut at its left
+// (where it ends), not at its right (where it begins).
 #pragma once
 
 #include <QFontMetrics>
@@ -54,6 +55,8 @@ class TreeLineLayout {
   // None for a line without an icon.
   const std::optional<QRect>& IconRect() const { return iconRect_; }
   const std::vector<Piece>& Pieces() const { return pieces_; }
+  // Where the text begins: text drawn left of it is cut off.
+  int TextStart() const { return textStart_; }
   // Where the text of the last row ends (the text start when the line shows none).
   int TextEnd() const { return textEnd_; }
   // The right edge past which a piece wraps.
@@ -70,11 +73,13 @@ class TreeLineLayout {
 
  private:
   void PlacePieces(const TreeItem& line, const QFontMetrics& metrics, int textStart);
-  // Reverses the order of the pieces inside each row, keeping the row's extent.
-  void MirrorRows(int textStart);
+  // Reverses the order of the pieces inside each row, keeping the row's extent, and moves a row
+  // wider than the column left until its right end is inside.
+  void MirrorRows();
 
   Geometry geometry_;
   int rows_ = 1;
+  int textStart_ = 0;
   int textEnd_ = 0;
   bool rightToLeft_ = false;
   std::optional<QRect> markBox_;

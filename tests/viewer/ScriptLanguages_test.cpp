@@ -219,10 +219,22 @@ void ScriptLanguagesTest::rightToLeftLinesReadFromTheRightInTheTreesLayout() {
   // Wrapped, each row reads from the right on its own.
   pane.SetLanguage("AR");
   pane.LookUp("كلْب", nullptr, 0);
-  const TreeLineLayout narrow(*FirstOf(pane, LineKind::kConcept), TreeLineLayout::Geometry{18, 80},
-                              metrics);
+  const TreeItem& arabic = *FirstOf(pane, LineKind::kConcept);
+  const TreeLineLayout full(arabic, wide, metrics);
+  const int start = full.TextStart();
+  const int longest = full.Pieces()[1].rect.width();
+  const TreeLineLayout narrow(arabic, TreeLineLayout::Geometry{18, start + longest + 3}, metrics);
   QCOMPARE(narrow.Rows(), 2);
-  QCOMPARE(narrow.Pieces()[0].rect.left(), narrow.Pieces()[1].rect.left());
+  QCOMPARE(narrow.Pieces()[0].rect.left(), start);
+  QCOMPARE(narrow.Pieces()[1].rect.left(), start);
+  // Too narrow for a piece, it is the piece's beginning, at its right, that stays in the column.
+  const TreeLineLayout cut(arabic, TreeLineLayout::Geometry{18, start + 12}, metrics);
+  for (const TreeLineLayout::Piece& piece : cut.Pieces()) {
+    QVERIFY(piece.rect.left() < start);
+    QCOMPARE(piece.rect.right(), cut.WrapEdge());
+  }
+  QCOMPARE(cut.PieceAt(QPoint(start - 1, 5)), -1);
+  QCOMPARE(cut.PieceAt(QPoint(cut.WrapEdge(), 5)), 1);
 }
 
 void ScriptLanguagesTest::everyOmwLanguageIsOfferedAndArabicStandsBesideEnglish() {

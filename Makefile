@@ -50,6 +50,7 @@ bench: build
 	@$(BUILD)/bench/viewer_bench $(DB)
 	@$(BUILD)/bench/bars/bars_bench $(DB)
 	@$(BUILD)/bench/window/window_bench $(DB)
+	@$(BUILD)/bench/omw_bench ../shared/data/omw $(WORDNET)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

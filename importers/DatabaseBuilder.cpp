@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <new>
+#include <optional>
 #include <random>
 
 #include "ArbError.h"
@@ -17,7 +18,6 @@
 #include "LexicalSchema.h"
 #include "LmfIliAssignment.h"
 #include "LmfIliWriter.h"
-#include "LmfLanguages.h"
 #include "LmfReader.h"
 #include "LmfWordNetWriter.h"
 #include "RecordBuilder.h"
@@ -36,12 +36,12 @@ namespace fs = std::filesystem;
 namespace {
 
 struct LanguageSource {
-  const Language* language;
+  Language language;
   TabWordNet tab;
 };
 
 struct LmfLanguageSource {
-  const Language* language;
+  Language language;
   LmfLexicon lexicon;
   LmfIliLinks ili;
 };
@@ -52,41 +52,69 @@ struct Sources {
   std::vector<WordFormException> exceptions;  // WordNet's, for the English store
   std::vector<LanguageSource> tabs;
   std::vector<LmfLanguageSource> lmf;
-  std::vector<const Language*> languages;
+  std::vector<Language> languages;
 };
 
 void Check(std::uint32_t code, const std::string& what) {
   if (code != 0) throw BuildFailure(what + " failed: " + ArbError::NameOf(code));
 }
 
-void AddLanguage(std::vector<const Language*>* languages, const Language* language,
+void AddLanguage(std::vector<Language>* languages, const Language& language,
                  const std::string& file, std::uint32_t line) {
-  for (const Language* other : *languages) {
-    if (other == language) {
-      throw BuildFailure(
-          WhereText(file, line, "language " + std::string(language->code) + " given twice"));
+  for (const Language& other : *languages) {
+    if (other.code == language.code) {
+      throw BuildFailure(WhereText(file, line, "language " + language.code + " given twice"));
     }
+  }
+  if (languages->size() > schema::kLastLanguageStore - schema::kFirstLanguageStore) {
+    throw BuildFailure(WhereText(
+        file, line,
+        "language " + language.code + " is one too many: a database holds at most " +
+            std::to_string(schema::kLastLanguageStore - schema::kFirstLanguageStore + 1)));
   }
   languages->push_back(language);
 }
 
-std::vector<const Language*> LanguagesOf(const BuildOptions& options) {
-  std::vector<const Language*> languages;
-  if (!options.wordnetDir.empty()) languages.push_back(&English());
-  for (const TabSource& source : options.tabs) {
-    const Language* language = FindLanguage(source.code);
-    if (language == nullptr) {
+constexpr const char* kCodeForms = "an ISO 639 code such as nl or nld, or a BCP 47 tag";
+
+// The language of a tab file: its --code, else the lang column of its header.
+Language LanguageOfTab(const TabSource& source, const TabWordNet& tab) {
+  if (!source.code.empty()) {
+    const std::optional<Language> language = LanguageOf(source.code);
+    if (!language) {
       throw BuildFailure(WhereText(
-          source.path, 0,
-          "unknown language code '" + source.code + "' (known: EN NL IT FR CA EU PL GR)"));
+          source.path, 0, "unknown language code '" + source.code + "' (give " + kCodeForms + ")"));
     }
-    AddLanguage(&languages, language, source.path, 0);
+    return *language;
   }
-  return languages;
+  if (tab.language.empty()) {
+    throw BuildFailure(WhereText(source.path, 1,
+                                 "the header names no language (\"# name<TAB>lang<TAB>url<TAB>"
+                                 "licence\"); give one with --code"));
+  }
+  const std::optional<Language> language = LanguageOf(tab.language);
+  if (!language) {
+    throw BuildFailure(WhereText(source.path, 1,
+                                 "unknown language code '" + tab.language +
+                                     "' in the header; give the language with --code"));
+  }
+  return *language;
 }
 
-const Language* LanguageOfLexicon(const LmfSource& source, const LmfLexicon& lexicon,
-                                  std::size_t lexiconsInFile) {
+void ReadTabSources(const BuildOptions& options, const Progress& progress, Diagnostics* diagnostics,
+                    Sources* sources) {
+  for (const TabSource& source : options.tabs) {
+    if (progress.phase) progress.phase("Reading " + source.path);
+    TabWordNet tab = ReadTabFile(source.path, sources->wordnet, diagnostics);
+    const Language language = LanguageOfTab(source, tab);
+    AddLanguage(&sources->languages, language, source.path, 0);
+    NumberTabSenses(&tab, sources->wordnet);
+    sources->tabs.push_back({language, std::move(tab)});
+  }
+}
+
+Language LanguageOfLexicon(const LmfSource& source, const LmfLexicon& lexicon,
+                           std::size_t lexiconsInFile) {
   if (!source.code.empty() && lexiconsInFile != 1) {
     throw BuildFailure(WhereText(source.path, 0,
                                  "--code " + source.code +
@@ -94,33 +122,27 @@ const Language* LanguageOfLexicon(const LmfSource& source, const LmfLexicon& lex
                                      std::to_string(lexiconsInFile)));
   }
   const std::string& code = source.code.empty() ? lexicon.language : source.code;
-  const Language* language = LmfLanguageOf(code);
-  if (language == nullptr) {
+  const std::optional<Language> language = LanguageOf(code);
+  if (!language) {
     throw BuildFailure(WhereText(source.path, source.code.empty() ? lexicon.line : 0,
-                                 "lexicon \"" + lexicon.id + "\": no database language for \"" +
-                                     code + "\" (known: " + LmfLanguageCodes() +
+                                 "lexicon \"" + lexicon.id + "\": no language known as \"" + code +
+                                     "\" (give " + kCodeForms +
                                      "); --code gives a file of one lexicon another"));
   }
-  return language;
+  return *language;
 }
 
-// Reads the LMF files and places their lexicons after the other languages: those in languages the
-// shared definitions know first, then the others.
+// Reads the LMF files and places their lexicons, in file order, after the other languages.
 void ReadLmfSources(const BuildOptions& options, const Progress& progress, Diagnostics* diagnostics,
                     Sources* sources) {
-  std::vector<LmfLanguageSource> others;
   for (const LmfSource& source : options.lmf) {
     if (progress.phase) progress.phase("Reading " + source.path);
     std::vector<LmfLexicon> lexicons = ReadLmfFile(source.path, diagnostics);
     for (LmfLexicon& lexicon : lexicons) {
-      const Language* language = LanguageOfLexicon(source, lexicon, lexicons.size());
-      (IsImporterLanguage(*language) ? sources->lmf : others)
-          .push_back({language, std::move(lexicon), {}});
+      const Language language = LanguageOfLexicon(source, lexicon, lexicons.size());
+      AddLanguage(&sources->languages, language, lexicon.file, lexicon.line);
+      sources->lmf.push_back({language, std::move(lexicon), {}});
     }
-  }
-  for (LmfLanguageSource& other : others) sources->lmf.push_back(std::move(other));
-  for (const LmfLanguageSource& source : sources->lmf) {
-    AddLanguage(&sources->languages, source.language, source.lexicon.file, source.lexicon.line);
   }
 }
 
@@ -153,15 +175,12 @@ void Write(const std::string& path, const BuildOptions& options, const Sources& 
   if (!database.Open(path.c_str(), 0, 1))
     Check(database.GetErrorCode(), "opening " + options.output);
   if (!database.BeginBulk(1)) Check(database.GetErrorCode(), "starting the transaction");
-  const std::vector<const Language*>& languages = sources.languages;
-  std::vector<const Language*> shared;  // those the shared definitions name in every language
-  std::vector<const Language*> lmfOnly;
+  const std::vector<Language>& languages = sources.languages;
   for (std::size_t i = 0; i < languages.size(); ++i) {
     Check(
         PrepareLanguageStore(database, schema::kFirstLanguageStore + static_cast<std::uint32_t>(i),
-                             languages[i]->locale),
-        std::string("preparing the store of ") + languages[i]->code);
-    (IsImporterLanguage(*languages[i]) ? shared : lmfOnly).push_back(languages[i]);
+                             languages[i].locale.c_str()),
+        "preparing the store of " + languages[i].code);
   }
   // Records go in ascending (store, container, record ID) order throughout: the store keeps them
   // in one B-tree under that key, and appending at its end leaves full pages behind where
@@ -171,10 +190,7 @@ void Write(const std::string& path, const BuildOptions& options, const Sources& 
   const SynsetLinks links(wordnet);
   const UsageLabels usage(wordnet);
   WriteSiteRecords(&builder, options.siteName, CurrentTimeText(), SourcesOf(sources));
-  WriteSharedDefinitions(&builder, shared, usage.ValueNames());
-  const auto sharedCount = static_cast<std::uint32_t>(shared.size());
-  WriteLmfLanguageRecords(&builder, lmfOnly, sharedCount + 1,
-                          schema::kFirstLanguageStore + sharedCount);
+  WriteSharedDefinitions(&builder, languages, usage.ValueNames());
   std::uint32_t store = schema::kFirstLanguageStore;
   if (!wordnet.synsets.empty()) WriteIli(&builder, wordnet, progress);
   WriteLmfIli(&builder, database, ili);
@@ -184,10 +200,10 @@ void Write(const std::string& path, const BuildOptions& options, const Sources& 
   }
   for (const LanguageSource& tab : sources.tabs) {
     report->links +=
-        WriteTabWordNet(&builder, store++, tab.language->code, tab.tab, wordnet, links, progress);
+        WriteTabWordNet(&builder, store++, tab.language.code, tab.tab, wordnet, links, progress);
   }
   for (const LmfLanguageSource& source : sources.lmf) {
-    report->links += WriteLmfWordNet(&builder, store++, source.language->code, source.lexicon,
+    report->links += WriteLmfWordNet(&builder, store++, source.language.code, source.lexicon,
                                      source.ili.records, progress);
   }
   if (progress.phase) progress.phase("Saving " + options.output);
@@ -212,7 +228,7 @@ void Count(const Sources& sources, BuildReport* report) {
     report->iliByIdentifier += source.ili.byIdentifier;
     report->iliCreated += source.ili.created;
   }
-  for (const Language* language : sources.languages) report->languages.emplace_back(language->code);
+  for (const Language& language : sources.languages) report->languages.push_back(language.code);
 }
 
 // One warning per lexicon that lost relations, by type, so that nothing is dropped unseen.
@@ -242,21 +258,19 @@ void Build(const BuildOptions& options, const Progress& progress, BuildReport* r
   if (fs::exists(options.output) && !options.force) {
     throw BuildFailure(WhereText(options.output, 0, "exists; not replaced unless forced"));
   }
+  // A mistyped --code fails before the long read of WordNet.
+  for (const TabSource& source : options.tabs) {
+    if (!source.code.empty()) LanguageOfTab(source, {});
+  }
   Sources sources;
-  sources.languages = LanguagesOf(options);
   Diagnostics diagnostics(progress);
   if (!options.wordnetDir.empty()) {
+    sources.languages.push_back(English());
     if (progress.phase) progress.phase("Reading WordNet from " + options.wordnetDir);
     sources.wordnet = LoadWordNet(options.wordnetDir, &diagnostics);
     sources.exceptions = ReadExceptionLists(options.wordnetDir, &diagnostics);
   }
-  const std::size_t firstTab = sources.languages.size() - options.tabs.size();
-  for (std::size_t i = 0; i < options.tabs.size(); ++i) {
-    if (progress.phase) progress.phase("Reading " + options.tabs[i].path);
-    sources.tabs.push_back({sources.languages[firstTab + i],
-                            ReadTabFile(options.tabs[i].path, sources.wordnet, &diagnostics)});
-    NumberTabSenses(&sources.tabs.back().tab, sources.wordnet);
-  }
+  ReadTabSources(options, progress, &diagnostics, &sources);
   ReadLmfSources(options, progress, &diagnostics, &sources);
   LmfIliAssignment ili(sources.wordnet, &diagnostics);
   for (LmfLanguageSource& source : sources.lmf) source.ili = ili.Assign(source.lexicon);

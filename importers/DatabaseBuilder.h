@@ -14,7 +14,8 @@ namespace importers {
 
 struct TabSource {
   std::string path;  // an OMW tab file ("offset-pos<TAB>lang:type<TAB>text" lines)
-  std::string code;  // the language code to give it ("NL", "FR", ...)
+  // Its language ("NL", "nld", "pt-BR"; see LanguageOf); empty: the lang column of its header.
+  std::string code;
 };
 
 struct LmfSource {
@@ -75,17 +76,22 @@ inline constexpr const char* kBuildInputRules = R"(Input rules
     letter case ("A" and "a") are two variants with the sense number the index gives them both.
   Tab files (offset-pos<TAB>lang:type<TAB>text; def and exe lines may give a sentence number
   before the text):
-    The build stops for a missing or unreadable file, an unknown or repeated language code
-    (known: NL IT FR CA EU PL GR; EN is WordNet itself).
-    Skipped with a warning naming file and line: a line without those fields, an unknown type, a
-    malformed key or one that is no WordNet 3.0 synset, an empty lemma or text, a lemma given twice
-    for one synset, text that is not valid UTF-8 or longer than 65,535 bytes. Definitions and
-    examples of synsets without lemmas are ignored.
+    The language is the --code given after the file, else the lang column of the header line
+    ("# name<TAB>lang<TAB>url<TAB>licence"): an ISO 639-1 or 639-3 code or a BCP 47 tag ("nl",
+    "nld", "arb", "pt-BR"). It is stored under its ISO 639-1 code in capitals where it has one
+    ("AR" for arb), else its three-letter code; Greek is GR. EN is WordNet itself.
+    The build stops for a missing or unreadable file, a language code that names no language, a
+    header without one and no --code, a language given twice.
+    Skipped with a warning naming file and line: a line without those fields, a type other than
+    lemma, def and exe (such as lemma:root or lemma:brokenplural), a malformed key or one that is
+    no WordNet 3.0 synset, an empty lemma or text, a lemma given twice for one synset, text that
+    is not valid UTF-8 or longer than 65,535 bytes. Definitions and examples of synsets without
+    lemmas are ignored.
   WN-LMF files (every Lexicon of versions 1.0 to 1.4; --code XX only for a file of one lexicon):
     The build stops, naming file and line, for: a file that is not well-formed XML or not
     WN-LMF, an element out of place, a missing required attribute, a duplicate ID, a sense,
     member, relation or frame that names an ID its lexicon lacks, a part of speech other than
-    n v a s r, a malformed sense number (n) or count, a language the database cannot take.
+    n v a s r, a malformed sense number (n) or count, a language code that names no language.
     Skipped with a warning: lexicon extensions, blank definitions and examples, unknown elements;
     relations whose type has no counterpart in the database are left out and counted by type.
     A synset links to the WordNet 3.0 meaning whose offset its ID encodes ("...-02084071-n")
@@ -119,10 +125,9 @@ class TemporaryFile {
 // Builds the database; on failure returns false with a one-line message in *error naming the file
 // and line where the input went wrong (or the store's code), and leaves no file behind: neither a
 // half-built database nor a change to an existing output. `report` and `error` may be null.
-// Language codes are those of FindLanguage (Languages.h), and for WN-LMF lexicons those of
-// LmfLanguageOf (LmfLanguages.h). Stores from 100 hold, in this order: English from WordNet (when
-// built from it), the tabs in the given order, then the LMF lexicons in file order, those in
-// languages that FindLanguage knows before the others.
+// Languages are those LanguageOf (Languages.h) takes. Stores from 100 hold, in this order: English
+// from WordNet (when built from it), the tabs in the given order, then the LMF lexicons in file
+// order.
 bool BuildDatabase(const BuildOptions& options, const Progress& progress, BuildReport* report,
                    std::string* error);
 

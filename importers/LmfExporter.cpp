@@ -5,8 +5,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "Languages.h"
 #include "LmfIdentifiers.h"
-#include "LmfLanguages.h"
 #include "LmfRelationTypes.h"
 #include "LmfText.h"
 #include "LmfXmlWriter.h"
@@ -47,7 +47,7 @@ class DocumentWriter {
   DocumentWriter(const LmfLanguageSnapshot& snapshot, const std::string& code, std::ostream& out)
       : snapshot_(snapshot),
         xml_(out),
-        lexicon_("polylex-" + LmfLanguageTag(code)),
+        lexicon_("polylex-" + LanguageTag(code)),
         senseIds_(snapshot.variants.size()),
         senseLinks_(snapshot.variants.size()),
         synsetLinks_(snapshot.concepts.size()),
@@ -65,7 +65,7 @@ class DocumentWriter {
     xml_.Open("Lexicon");
     xml_.Attribute("id", lexicon_);
     xml_.Attribute("label", name);
-    xml_.Attribute("language", LmfLanguageTag(code));
+    xml_.Attribute("language", LanguageTag(code));
     xml_.Attribute("email", "");
     xml_.Attribute("license", "");
     xml_.Attribute("version", "1");

@@ -45,7 +45,7 @@ std::vector<const char*> VerbFrameTexts() {
   return texts;
 }
 
-std::string Lowercase(const char* code) {
+std::string Lowercase(const std::string& code) {
   std::string text(code);
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return text;
@@ -63,24 +63,37 @@ void WriteUsageLabel(RecordBuilder& builder, const std::vector<std::string>& val
   builder.Add(kSharedStore, kSharedUsageLabels, UsageLabels::kUsageLabel);
 }
 
+// The languages each language is named in: English, then the database's others that have a
+// two-letter code, as Language::GetName finds a name by the first two characters of its child.
+std::vector<const Language*> NamingLanguages(const std::vector<Language>& languages) {
+  std::vector<const Language*> naming = {&English()};
+  for (const Language& language : languages) {
+    if (language.code.size() == 2 && language.code != English().code) naming.push_back(&language);
+  }
+  return naming;
+}
+
 // Language record i (1-based) names languages[i - 1] with store 99 + i.
-void WriteLanguageRecords(RecordBuilder& builder, const std::vector<const Language*>& languages) {
+void WriteLanguageRecords(RecordBuilder& builder, const std::vector<Language>& languages) {
+  const std::vector<const Language*> naming = NamingLanguages(languages);
   for (std::size_t i = 0; i < languages.size(); ++i) {
-    const Language& language = *languages[i];
+    const Language& language = languages[i];
     node* root = builder.Start(LANGUAGE);
     builder.Text(root, LANGUAGE_CODE, language.code);
     builder.Number(root, STORE_ID, static_cast<std::int32_t>(kFirstLanguageStore + i));
-    node* name = builder.Text(root, NAME, LanguageName(language, English()));
-    for (const Language* in : languages) {
-      builder.Text(name, NAME, Lowercase(in->code) + LanguageName(language, *in));
+    node* name = builder.Text(root, NAME, language.name);
+    for (const Language* in : naming) {
+      const std::string inName = LanguageName(language, *in);
+      if (!inName.empty()) builder.Text(name, NAME, Lowercase(in->code) + inName);
     }
+    builder.Text(root, LOCALE, language.locale);
     builder.Add(kSharedStore, kLanguages, static_cast<std::uint32_t>(i + 1));
   }
 }
 
 }  // namespace
 
-void WriteSharedDefinitions(RecordBuilder* builder, const std::vector<const Language*>& languages,
+void WriteSharedDefinitions(RecordBuilder* builder, const std::vector<Language>& languages,
                             const std::vector<std::string>& usageValues) {
   WriteLanguageRecords(*builder, languages);
   for (int code = 1; code <= kPartOfSpeechCount; ++code) {

@@ -12,8 +12,10 @@
 namespace importers {
 
 // Language record i (1-based) names languages[i - 1], whose wordnet is in store 99 + i; its NAME
-// holds the English name, with one child "<code><name>" per language of the database.
-void WriteSharedDefinitions(RecordBuilder* builder, const std::vector<const Language*>& languages,
+// holds the English name, with one child "<code><name>" in English and in each other language of
+// the database that has a two-letter code, where ICU has a name; LOCALE holds its collation
+// locale.
+void WriteSharedDefinitions(RecordBuilder* builder, const std::vector<Language>& languages,
                             const std::vector<std::string>& usageValues);
 
 }  // namespace importers

@@ -111,6 +111,7 @@ class TabLineReader {
 void ReadHeader(std::string_view text, TabWordNet* tab) {
   const std::vector<std::string_view> fields = SplitTabs(text.substr(1));
   tab->name = std::string(Trimmed(fields[0]));
+  if (fields.size() >= 2) tab->language = std::string(Trimmed(fields[1]));
   if (fields.size() >= 4) tab->licence = std::string(Trimmed(fields[3]));
 }
 

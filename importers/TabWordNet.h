@@ -28,8 +28,9 @@ struct TabSynset {
 
 struct TabWordNet {
   std::string path;
-  std::string name;     // from the header line; the file name without one
-  std::string licence;  // from the header line; empty without one
+  std::string name;      // from the header line; the file name without one
+  std::string licence;   // from the header line; empty without one
+  std::string language;  // the header's lang column ("nld", "arb"); empty without one
   // By index in WordNet::synsets, so in ILI order. Synsets without lemmas are not kept.
   std::map<std::uint32_t, TabSynset> synsets;
 };

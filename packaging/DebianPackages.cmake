@@ -40,7 +40,8 @@ files and WN-LMF XML, looks words up in them, lists word forms and exports conce
 
 set(CPACK_DEBIAN_LUMIVUE_PACKAGE_NAME lumivue)
 set(CPACK_DEBIAN_LUMIVUE_PACKAGE_SECTION text)
-set(CPACK_DEBIAN_LUMIVUE_PACKAGE_RECOMMENDS polylex)
+# The fonts draw Arabic and Hebrew (DejaVu) and Han (WenQuanYi Micro Hei) text.
+set(CPACK_DEBIAN_LUMIVUE_PACKAGE_RECOMMENDS "polylex, fonts-dejavu-core, fonts-wqy-microhei")
 set(CPACK_COMPONENT_LUMIVUE_DEPENDS Library)
 set(CPACK_COMPONENT_LUMIVUE_DESCRIPTION [=[desktop viewer of multilingual lexical databases
 Lumivue shows the meanings of words in the databases polylex builds, with their relations,

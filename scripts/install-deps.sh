@@ -8,7 +8,7 @@ packages=(
   libsqlite3-dev libicu-dev libexpat1-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   wordnet-base wordnet-dev
-  qt6-base-dev fonts-dejavu-core xvfb xauth xdotool
+  qt6-base-dev fonts-dejavu-core fonts-wqy-microhei xvfb xauth xdotool
   python3-dev pybind11-dev python3-pytest python3-nltk
   dpkg-dev file man-db desktop-file-utils appstream
 )

@@ -85,6 +85,9 @@ constexpr std::uint16_t CODE = 5;
 constexpr std::uint16_t LANGUAGE_CODE = 5;
 constexpr std::uint16_t STORE_ID = 6;
 constexpr std::uint16_t VALUE = 7;
+// Of a language record: the ICU locale of the collation its store's text indexes use ("zh",
+// "pt_BR"). Absent in databases built before languages came from the input.
+constexpr std::uint16_t LOCALE = 8;
 constexpr std::uint16_t NAME = 10;
 constexpr std::uint16_t VALUE_NAME = 13;
 constexpr std::uint16_t USAGE_LABEL_VALUE = 20;

@@ -27,6 +27,7 @@ constexpr FieldName kFieldNames[] = {
     {LANGUAGE_CODE, "LANGUAGE_CODE"},
     {STORE_ID, "STORE_ID"},
     {VALUE, "VALUE"},
+    {LOCALE, "LOCALE"},
     {NAME, "NAME"},
     {VALUE_NAME, "VALUE_NAME"},
     {USAGE_LABEL_VALUE, "USAGE_LABEL_VALUE"},

@@ -5,6 +5,7 @@
 #include <array>
 #include <initializer_list>
 
+#include "bars/CodeBadge.h"
 #include "bars/LanguageCodeTable.h"
 
 namespace {
@@ -158,9 +159,18 @@ QPixmap FlagPainter::Flag(int cell) {
   QPixmap picture(kWidth, kHeight);
   QPainter painter(&picture);
   Paint(painter, Designs()[static_cast<std::size_t>(cell)]);
-  // A thin frame keeps white fields apart from a white list.
+  DrawFrame(painter);
+  return picture;
+}
+
+QPixmap FlagPainter::ForLanguage(std::string_view code) {
+  const int cell = LanguageCodeTable::PositionOf(code);
+  if (cell == 0 || !LanguageCodeTable::HasPicture(cell)) return CodeBadge::Of(code);
+  return Flag(cell);
+}
+
+void FlagPainter::DrawFrame(QPainter& painter) {
   painter.setPen(QColor(0x60, 0x60, 0x60));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(0, 0, kWidth - 1, kHeight - 1);
-  return picture;
 }

@@ -54,7 +54,7 @@ void InputBar::AddSide(BarSide side, const std::vector<InputBarState::LanguageIt
   controls.language->setIconSize(QSize(FlagPainter::kWidth, FlagPainter::kHeight));
   controls.language->setMinimumWidth(kLanguageComboWidth);
   for (const InputBarState::LanguageItem& item : languages) {
-    controls.language->addItem(QIcon(FlagPainter::Flag(item.flag)),
+    controls.language->addItem(QIcon(FlagPainter::ForLanguage(item.code)),
                                QString::fromStdString(item.name),
                                QString::fromStdString(item.code));
   }

@@ -43,8 +43,8 @@ class InputBar : public QWidget {
   static constexpr int kBrowseDelayMs = 500;
 
   // `twoSides`: a multilingual view's bar. The language combos are filled from the database's
-  // languages now (a language without a flag is refused with "Invalid Language Code") and keep
-  // them; the first language is selected. `database` and `person` must outlive the bar.
+  // languages now, every one with its flag or its code's badge, and keep them; the first language
+  // is selected. `database` and `person` must outlive the bar.
   InputBar(ViewerDatabase& database, PersonInterface& person, bool twoSides,
            QWidget* parent = nullptr);
 

@@ -3,7 +3,6 @@
 #include <strings.h>
 
 #include "bars/BrowseListing.h"
-#include "bars/LanguageCodeTable.h"
 #include "shell/LanguageEntry.h"
 #include "shell/MessageTexts.h"
 #include "shell/PersonInterface.h"
@@ -22,15 +21,10 @@ bool InputBarState::ToggleMode() {
 std::vector<InputBarState::LanguageItem> InputBarState::LanguageItems() const {
   std::vector<LanguageItem> items;
   for (const LanguageEntry& language : database_.LanguageList()) {
-    const int flag = LanguageCodeTable::PositionOf(language.Code());
-    if (flag == 0) {
-      person_.ShowMessage(message::kInvalidLanguageCode.text);
-      continue;
-    }
     const std::string& code = language.Code();
     const auto low = static_cast<std::uint8_t>(code.size() > 0 ? code[0] : 0);
     const auto high = static_cast<std::uint8_t>(code.size() > 1 ? code[1] : 0);
-    items.push_back({language.Name(), code, static_cast<std::uint16_t>(low | high << 8), flag});
+    items.push_back({language.Name(), code, static_cast<std::uint16_t>(low | high << 8)});
   }
   return items;
 }

@@ -25,7 +25,6 @@ class InputBarState {
     std::string name;      // the language's own name ("English")
     std::string code;      // as the database spells it ("EN")
     std::uint16_t code16;  // the code's first character in the low byte, its second in the high
-    int flag;              // the code's position in LanguageCodeTable: its flag picture's cell
   };
 
   // What the browse bar shows after a browse.
@@ -43,8 +42,8 @@ class InputBarState {
   // F2: switches between the two modes; true when the browse bar is to be shown ("Browse").
   bool ToggleMode();
 
-  // The combo entries for the open database's languages, in their order. A language whose code is
-  // not in LanguageCodeTable is left out after "Invalid Language Code" is shown for it.
+  // The combo entries for the open database's languages, in their order: every language the
+  // database holds, whatever its code (the bar shows a flag or the code's badge for it).
   std::vector<LanguageItem> LanguageItems() const;
 
   // The browse after typing (the timer) or a focus change, for `text` in language `code`.

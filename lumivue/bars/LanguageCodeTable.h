@@ -1,6 +1,6 @@
 // The language codes the viewer knows, in the order of its flag pictures: a code's position in the
 // table (1 to 31) is the cell of its flag, and cell 0 is the flag of no known language. A database
-// language whose code is missing here cannot be chosen in the language combos.
+// language whose code is missing here is shown by its code's badge instead of a flag.
 #pragma once
 
 #include <string_view>

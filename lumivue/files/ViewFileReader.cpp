@@ -97,12 +97,13 @@ int ViewFileReader::ReadLanguage(std::string_view code) {
     if (right_ == nullptr) return Stop(message::kViewFileTooManyLanguages.text);
     current_ = right_;
   }
-  // A code is two letters; a control character (a stray carriage return, say) ends it, as it
-  // could not be saved as it was read.
-  code = code.substr(0, 2);
+  // A blank or a control character (a stray carriage return, say) ends the code, as it could not
+  // be saved as it was read. Files name the language by two letters, followed by anything
+  // ("ENglish"), unless the database has a longer code (a language without a two-letter one).
   code = code.substr(0, std::find_if(code.begin(), code.end(), [](char c) {
-                          return static_cast<unsigned char>(c) < 0x20;
+                          return static_cast<unsigned char>(c) <= 0x20;
                         }) - code.begin());
+  if (!current_->HasLanguage(code)) code = code.substr(0, 2);
   current_->SetLanguage(std::string(code));
   ++languageCount_;
   return 1;

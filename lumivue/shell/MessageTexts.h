@@ -32,9 +32,6 @@ inline constexpr ViewerMessage kUnexpectedError{0, "unexpected exception"};
 inline constexpr ViewerMessage kFilterOn{62007, "Filter On"};
 inline constexpr ViewerMessage kFilterOff{62006, "Filter Off"};
 
-// Input bar.
-inline constexpr ViewerMessage kInvalidLanguageCode{62003, "Invalid Language Code"};
-
 // Concept trees.
 inline constexpr ViewerMessage kNoLanguageSelected{61446, "No language selected !"};
 inline constexpr ViewerMessage kWordNotFound{62008, "Word not found !"};

@@ -60,6 +60,10 @@ void ConceptPane::SetLanguage(std::string code) {
   language_ = std::move(code);
 }
 
+bool ConceptPane::HasLanguage(std::string_view code) const {
+  return !code.empty() && database_.FindLanguage(code) != nullptr;
+}
+
 const LanguageEntry* ConceptPane::Entry() const {
   // An empty code would name the ILI to the database.
   if (language_.empty()) return nullptr;

@@ -34,6 +34,8 @@ class ConceptPane : public LineExpander {
   const std::string& Language() const { return language_; }
   // A different code deletes every line first; the same code changes nothing.
   void SetLanguage(std::string code);
+  // Whether the open database has a language of code `code` (letter case aside).
+  bool HasLanguage(std::string_view code) const;
 
   // Owned by the pane; its expander is the pane.
   TreeListBox& Lines() { return lines_; }

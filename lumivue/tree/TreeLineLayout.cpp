@@ -1,6 +1,7 @@
 #include "tree/TreeLineLayout.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "tree/TreeItem.h"
 #include "tree/VariantLine.h"
@@ -33,10 +34,14 @@ TreeLineLayout::TreeLineLayout(const TreeItem& line, const Geometry& geometry,
 }
 
 void TreeLineLayout::PlacePieces(const TreeItem& line, const QFontMetrics& metrics, int textStart) {
+  textStart_ = textStart;
   int x = textStart;
   int row = 0;
+  QString allText;
   for (int number = line.Text().empty() ? 1 : 0; number <= line.VariantCount(); ++number) {
-    const int width = metrics.horizontalAdvance(PieceText(line, number));
+    const QString text = PieceText(line, number);
+    allText += text;
+    const int width = metrics.horizontalAdvance(text);
     // The first piece stays in the first row even when it is too wide: it is clipped instead.
     if (!pieces_.empty() && x + width > WrapEdge()) {
       ++row;
@@ -47,6 +52,25 @@ void TreeLineLayout::PlacePieces(const TreeItem& line, const QFontMetrics& metri
   }
   rows_ = row + 1;
   textEnd_ = pieces_.empty() ? textStart : pieces_.back().rect.right() + 1;
+  rightToLeft_ = allText.isRightToLeft();
+  if (rightToLeft_) MirrorRows();
+}
+
+void TreeLineLayout::MirrorRows() {
+  auto rowBegin = pieces_.begin();
+  while (rowBegin != pieces_.end()) {
+    const int top = rowBegin->rect.top();
+    const auto rowEnd = std::find_if(rowBegin, pieces_.end(),
+                                     [top](const Piece& piece) { return piece.rect.top() != top; });
+    const int rowRight = std::prev(rowEnd)->rect.right();
+    // Only a row of one piece wider than the room can pass the edge.
+    const int overflow = std::max(0, rowRight - WrapEdge());
+    for (auto piece = rowBegin; piece != rowEnd; ++piece) {
+      piece->rect.moveLeft(textStart_ + rowRight - piece->rect.right() - overflow);
+    }
+    textEnd_ = rowRight - overflow + 1;
+    rowBegin = rowEnd;
+  }
 }
 
 int TreeLineLayout::Height() const {
@@ -59,7 +83,10 @@ int TreeLineLayout::WrapEdge() const {
 
 int TreeLineLayout::PieceAt(QPoint point) const {
   // Text past the column's edge is clipped away, and what is not drawn cannot be hit.
-  if (point.y() < 0 || point.y() >= Height() || point.x() >= geometry_.columnWidth) return -1;
+  if (point.y() < 0 || point.y() >= Height() || point.x() < textStart_ ||
+      point.x() >= geometry_.columnWidth) {
+    return -1;
+  }
   for (const Piece& piece : pieces_) {
     if (piece.rect.contains(point)) return piece.number;
   }

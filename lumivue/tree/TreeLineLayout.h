@@ -3,6 +3,12 @@
 // same layout, so that what is hit is what was drawn.
 //
 // Coordinates: x from the left edge of the list, y from the top of the line.
+//
+// A line whose text is written right to left (its first letter of a strong direction is Arabic,
+// Hebrew or of another right-to-left script) keeps the tree's places for its mark, icon and text,
+// but reads from right to left inside them: each row's pieces are laid out from the right end of
+// the row, and each piece is drawn right to left. A row too wide for the column is cut at its left
+// (where it ends), not at its right (where it begins).
 #pragma once
 
 #include <QFontMetrics>
@@ -49,10 +55,14 @@ class TreeLineLayout {
   // None for a line without an icon.
   const std::optional<QRect>& IconRect() const { return iconRect_; }
   const std::vector<Piece>& Pieces() const { return pieces_; }
+  // Where the text begins: text drawn left of it is cut off.
+  int TextStart() const { return textStart_; }
   // Where the text of the last row ends (the text start when the line shows none).
   int TextEnd() const { return textEnd_; }
   // The right edge past which a piece wraps.
   int WrapEdge() const;
+  // Whether the line's text reads from right to left (decided by its script, not its language).
+  bool RightToLeft() const { return rightToLeft_; }
 
   // The number of the piece at `point`, or -1 over no piece and below the line's height.
   int PieceAt(QPoint point) const;
@@ -63,10 +73,15 @@ class TreeLineLayout {
 
  private:
   void PlacePieces(const TreeItem& line, const QFontMetrics& metrics, int textStart);
+  // Reverses the order of the pieces inside each row, keeping the row's extent, and moves a row
+  // wider than the column left until its right end is inside.
+  void MirrorRows();
 
   Geometry geometry_;
   int rows_ = 1;
+  int textStart_ = 0;
   int textEnd_ = 0;
+  bool rightToLeft_ = false;
   std::optional<QRect> markBox_;
   std::optional<QRect> iconRect_;
   std::vector<Piece> pieces_;

@@ -27,6 +27,8 @@ const QColor kDefaultSelectedLeader(0x00, 0x00, 0xff);
 constexpr int kSelectionTintAlpha = 48;
 // Between the end of a line's text and its leader line.
 constexpr int kLeaderGap = 3;
+// How far the frame of a concept line's current variant stands left of the variant's text.
+constexpr int kCurrentVariantMargin = 2;
 }  // namespace
 
 TreeListBoxWidget::TreeListBoxWidget(ConceptPane& pane, QWidget* parent)
@@ -176,19 +178,28 @@ void TreeListBoxWidget::PaintLine(QPainter& painter, const TreeItem& line, int t
   if (layout.IconRect()) LineIcons::Draw(painter, line.Image(), *layout.IconRect());
 
   const int columnWidth = ColumnWidth();
-  painter.setClipRect(QRect(0, 0, columnWidth, layout.Height()), Qt::IntersectClip);
+  // A right-to-left row too wide for the column passes the text start instead of the column's
+  // edge, and must not cover the icon.
+  const int clipLeft =
+      layout.RightToLeft() ? std::max(0, layout.TextStart() - kCurrentVariantMargin) : 0;
+  painter.setClipRect(QRect(clipLeft, 0, columnWidth - clipLeft, layout.Height()),
+                      Qt::IntersectClip);
   QFont font = FontOf(line);
   // The painter's scale already stretches to the printer: the font must not grow a second time.
   if (printing) font.setPixelSize(QFontInfo(FontOf(line)).pixelSize());
   painter.setFont(font);
+  // Each piece exactly fills its rectangle, so the absolute alignment only keeps Qt from moving a
+  // right-to-left piece.
+  painter.setLayoutDirection(layout.RightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
   for (const TreeLineLayout::Piece& piece : layout.Pieces()) {
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(piece.rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+    painter.drawText(piece.rect,
+                     Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter | Qt::TextSingleLine,
                      TreeLineLayout::PieceText(line, piece.number));
     if (selected && piece.number == line.CurrentVariant()) {
       painter.setPen(QPen(highlight, 1.0));
       painter.setBrush(Qt::NoBrush);
-      painter.drawRect(piece.rect.adjusted(-2, 0, 1, -1));
+      painter.drawRect(piece.rect.adjusted(-kCurrentVariantMargin, 0, 1, -1));
     }
   }
   const int leaderStart = layout.TextEnd() + kLeaderGap;

@@ -295,4 +295,77 @@ TEST_F(FailedBuildTest, AFailedBuildLeavesNoFileBehind) {
   EXPECT_EQ(sources_.dir.Files(), before);
 }
 
+// Tab files that name their language only in their header, in languages of every kind.
+class TabLanguageTest : public testing::Test {
+ protected:
+  void SetUp() override { sources_.Write(); }
+
+  // A tab file with that header language and one lemma for "dog"; `extra` lines follow.
+  void AddTab(const std::string& file, const std::string& language, const std::string& code,
+              const std::string& extra = "") {
+    const std::string dog = sources_.snippet.OffsetText("dog") + "-n";
+    WriteTextFile(sources_.dir.Path(file), "# Test wordnet\t" + language + "\thttp://x\tCC0\n" +
+                                               dog + "\t" + language + ":lemma\tword\n" + extra);
+    sources_.options.tabs.push_back({sources_.dir.Path(file), code});
+  }
+
+  SmallSources sources_;
+};
+
+TEST_F(TabLanguageTest, HeadersNameTheLanguages) {
+  const std::string dog = sources_.snippet.OffsetText("dog") + "-n";
+  AddTab("arb.tab", "arb", "",
+         dog + "\tarb:lemma:root\tklb\n" + dog + "\tarb:lemma:brokenplural\tklab\n");
+  AddTab("haw.tab", "haw", "");
+  AddTab("fas.tab", "arb", "fa");  // --code outweighs the header
+  const BuildRun run = RunBuild(sources_.options);
+  ASSERT_TRUE(run.ok) << run.error;
+  EXPECT_EQ(run.report.languages, (std::vector<std::string>{"EN", "AR", "HAW", "FA"}));
+  // Types other than lemma, def and exe are skipped and counted like other skipped lines.
+  EXPECT_EQ(run.report.warnings, 2u);
+  ASSERT_EQ(run.warnings.size(), 2u);
+  EXPECT_NE(run.warnings[0].find("arb.tab:3: unknown type 'arb:lemma:root'"), std::string::npos)
+      << run.warnings[0];
+
+  StoredDatabase db(sources_.options.output);
+  ArbRecord english = db.Get(kSharedStore, kLanguages, 1);
+  EXPECT_EQ(TextOf(english, LOCALE), "en");
+  // Names in other languages under two-letter codes only: GetName reads two letters.
+  EXPECT_EQ(TextsOf(english, NAME),
+            (std::vector<std::string>{"English", "enEnglish", "arالإنجليزية", "faانگلیسی"}));
+  ArbRecord arabic = db.Get(kSharedStore, kLanguages, 2);
+  EXPECT_EQ(TextOf(arabic, LANGUAGE_CODE), "AR");
+  EXPECT_EQ(NumberOf(arabic, STORE_ID), 101);
+  EXPECT_EQ(TextOf(arabic, LOCALE), "ar");
+  EXPECT_EQ(TextOf(arabic, NAME), "Arabic");
+  ArbRecord hawaiian = db.Get(kSharedStore, kLanguages, 3);
+  EXPECT_EQ(TextOf(hawaiian, LANGUAGE_CODE), "HAW");
+  EXPECT_EQ(TextOf(hawaiian, LOCALE), "haw");
+  EXPECT_EQ(TextOf(hawaiian, NAME), "Hawaiian");
+  ArbRecord persian = db.Get(kSharedStore, kLanguages, 4);
+  EXPECT_EQ(TextOf(persian, NAME), "Persian");
+  EXPECT_EQ(db.Count(103, kConcepts), 1u);
+}
+
+TEST_F(TabLanguageTest, LanguagesThatCannotBeTaken) {
+  WriteTextFile(sources_.dir.Path("bare.tab"), "# Bare\n");
+  sources_.options.tabs.push_back({sources_.dir.Path("bare.tab"), ""});
+  BuildRun run = RunBuild(sources_.options);
+  EXPECT_EQ(run.error, sources_.dir.Path("bare.tab") +
+                           ":1: the header names no language (\"# name<TAB>lang<TAB>url<TAB>"
+                           "licence\"); give one with --code");
+  sources_.options.tabs.clear();
+  AddTab("qqq.tab", "qqq", "");
+  run = RunBuild(sources_.options);
+  EXPECT_EQ(run.error, sources_.dir.Path("qqq.tab") +
+                           ":1: unknown language code 'qqq' in the header; give the language "
+                           "with --code");
+  sources_.options.tabs.clear();
+  AddTab("nld.tab", "nld", "");
+  AddTab("dut.tab", "dut", "");
+  run = RunBuild(sources_.options);
+  EXPECT_EQ(run.error, sources_.dir.Path("dut.tab") + ": language NL given twice");
+  EXPECT_FALSE(std::filesystem::exists(sources_.options.output));
+}
+
 }  // namespace

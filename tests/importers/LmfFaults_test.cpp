@@ -141,9 +141,9 @@ TEST_F(LmfFaultsTest, ReferencesToIdsTheLexiconLacks) {
 }
 
 TEST_F(LmfFaultsTest, LanguagesTheDatabaseCannotTake) {
-  const std::string qq = At(3, "lexicon \"t\": no database language for \"qq\" (known: EN NL");
+  const std::string qq = At(3, "lexicon \"t\": no language known as \"qq\" (give an ISO 639");
   EXPECT_EQ(Fail(Document(kEntry + kSynset, "qq")).substr(0, qq.size()), qq);
-  const std::string xy = Input() + ": lexicon \"t\": no database language for \"XY\"";
+  const std::string xy = Input() + ": lexicon \"t\": no language known as \"XY\"";
   EXPECT_EQ(Fail(Document(kEntry + kSynset), "XY").substr(0, xy.size()), xy);
   std::string two = Document(kEntry + kSynset);
   two.insert(two.rfind("</LexicalResource>"),

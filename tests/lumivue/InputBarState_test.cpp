@@ -36,22 +36,28 @@ class InputBarStateTest : public ViewerFixture {
   InputBarState bar_{database_, person_};
 };
 
-TEST_F(InputBarStateTest, LanguagesOutsideTheCodeTableAreRefused) {
-  // A third language whose code the viewer has no flag for (it reads the Dutch store).
+TEST_F(InputBarStateTest, EveryLanguageOfTheDatabaseIsOffered) {
+  // Languages whose codes the viewer has no flag for, of two and three letters (they read the
+  // Dutch store).
   Write([](void* db) {
     Put(db, kSharedStore, kLanguages, 3,
-        {F(0, LANGUAGE), T(1, LANGUAGE_CODE, "XQ"), N(1, STORE_ID, 101), T(1, NAME, "Nowhere")});
+        {F(0, LANGUAGE), T(1, LANGUAGE_CODE, "AR"), N(1, STORE_ID, 101), T(1, NAME, "Arabic")});
+    Put(db, kSharedStore, kLanguages, 4,
+        {F(0, LANGUAGE), T(1, LANGUAGE_CODE, "ZSM"), N(1, STORE_ID, 101),
+         T(1, NAME, "Standard Malay")});
   });
   Open();
   const std::vector<InputBarState::LanguageItem> items = bar_.LanguageItems();
-  ASSERT_EQ(items.size(), 2u);
+  ASSERT_EQ(items.size(), 4u);
   EXPECT_EQ(items[0].name, "English");
   EXPECT_EQ(items[0].code, "EN");
   EXPECT_EQ(items[0].code16, 'E' | 'N' << 8);
-  EXPECT_EQ(items[0].flag, 9);
   EXPECT_EQ(items[1].code, "NL");
-  EXPECT_EQ(items[1].flag, 6);
-  EXPECT_EQ(person_.messages, (Strings{"Invalid Language Code"}));
+  EXPECT_EQ(items[2].name, "Arabic");
+  EXPECT_EQ(items[2].code, "AR");
+  EXPECT_EQ(items[3].name, "Standard Malay");
+  EXPECT_EQ(items[3].code, "ZSM");
+  EXPECT_TRUE(person_.messages.empty());
 }
 
 TEST_F(InputBarStateTest, BrowseListsFormsOnlyInBrowseMode) {

@@ -8,9 +8,11 @@
 #include <string>
 
 #include "ConceptPaneFixture.h"
+#include "LexicalSchema.h"
 #include "files/ViewFileKind.h"
 #include "files/ViewFileReader.h"
 #include "files/ViewFileWriter.h"
+#include "lexicon/LexiconFixture.h"
 #include "shell/MessageTexts.h"
 #include "tree/ConceptItem.h"
 #include "tree/FollowCommand.h"
@@ -143,6 +145,36 @@ TEST_F(ViewFileTest, ALanguageCodeEndsAtAControlCharacter) {
   ASSERT_EQ(ReadInto(pane_, &right_), 1);
   EXPECT_EQ(pane_.Language(), "E");
   EXPECT_EQ(right_.Language(), "");
+}
+
+// A database with a language whose code has three letters (reading the Dutch store).
+class ViewFileThreeLetterTest : public ViewFileTest {
+ protected:
+  bool OpensAtSetUp() const override { return false; }
+};
+
+TEST_F(ViewFileThreeLetterTest, ALanguageWithAThreeLetterCodeKeepsItsWholeCode) {
+  Write([](void* db) {
+    fixture::Put(
+        db, schema::kSharedStore, schema::kLanguages, 3,
+        {fixture::F(0, schema::LANGUAGE), fixture::T(1, schema::LANGUAGE_CODE, "ZSM"),
+         fixture::N(1, schema::STORE_ID, kDutch), fixture::T(1, schema::NAME, "Standard Malay")});
+  });
+  Open();
+  right_.SetLanguage("ZSM");
+  right_.LookUp("hond", nullptr, 0);
+  ASSERT_EQ(ViewFileWriter(person_).Write(FilePath(), pane_, &right_), 1);
+  EXPECT_NE(ReadFile().find("#Language:EN\n#Language:ZSM\n"), std::string::npos);
+  right_.SetLanguage("");
+  ASSERT_EQ(ReadInto(pane_, &right_), 1);
+  EXPECT_EQ(right_.Language(), "ZSM");
+  EXPECT_EQ(Shape().size(), 0u);
+  ASSERT_NE(right_.Lines().First(), nullptr);
+  EXPECT_EQ(right_.Lines().First()->Text(), "hond");
+  // A code the database does not have is still read by its first two letters.
+  WriteFile("#WindowType:TwinBar\n#Language:ZSx\n");
+  ASSERT_EQ(ReadInto(pane_, &right_), 1);
+  EXPECT_EQ(pane_.Language(), "ZS");
 }
 
 TEST_F(ViewFileTest, ReadingStopsAtEachErrorAndKeepsWhatWasBuilt) {

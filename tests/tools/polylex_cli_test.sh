@@ -29,7 +29,8 @@ expect 1 'not a Polylex database$' -- "$polylex" dump "$work/notes.txt" 0 32001 
 expect 1 'exists' -- "$polylex" build "$work/notes.txt" --wordnet "$work"
 expect 1 '' -- "$polylex" build "$work/new.fdb" --wordnet "$work/no-such-folder"
 [ -e "$work/new.fdb" ] && { echo "FAILED: a failed build left a file"; failures=$((failures + 1)); }
-expect 2 'code' -- "$polylex" build "$work/new.fdb" --omw "$work/notes.txt"
+expect 1 'notes.txt: unknown language code .XX.' -- \
+  "$polylex" build "$work/new.fdb" --omw "$work/notes.txt" --code XX
 expect 105 'not in range 1 to' -- "$polylex" dump "$work/notes.txt" 0 32001 0
 expect 2 'follows no --omw or --lmf file' -- "$polylex" build "$work/new.fdb" --code NL
 
@@ -78,7 +79,7 @@ if [ -f "$wordnet" ]; then
   expect 0 '117659 synsets, 206978 senses, 378220 links; languages: EN$' -- \
     "$polylex" build "$work/wordnet-lmf.fdb" --lmf "$work/wordnet-en.xml"
   # info counts the senses build reports: the names of top concepts are none.
-  expect 0 'store 100: 117659 concepts, 206978 variants, 378220 links$' -- \
+  expect 0 '^  EN  English +en +store 100: 117659 concepts, 206978 variants, 378220 links$' -- \
     "$polylex" info "$wordnet"
   # The viewer's tree for dog, reviewed against WordNet 3.0's data files: seven noun senses and
   # one verb sense, each with its gloss on an ILI line.
@@ -112,6 +113,8 @@ if [ -f "$wordnet" ]; then
   expect 0 '^== pane 2 of 2: NL \(Dutch\), 0 rows ==$' -- "$polylex" view "$wordnet" "$work/twin.wl"
   expect 1 'must start with its window type' -- "$polylex" view "$wordnet" "$work/notes.txt"
   if [ -f "$omw/nld/wn-data-nld.tab" ] && [ -f "$omw/fra/wn-data-fra.tab" ]; then
+    # The Dutch file is given as NL; its name and collation come from ICU.
+    expect 0 '^  NL  Dutch +nl +store 101: [0-9]+ concepts' -- "$polylex" info "$wordnet"
     "$polylex" lookup "$wordnet" EN dog --relations --top --ili > "$work/lookup-dog.txt"
     diff -u "$expected/lookup-dog.txt" "$work/lookup-dog.txt" ||
       { echo "FAILED: lookup dog differs from the reviewed text"; failures=$((failures + 1)); }

@@ -43,9 +43,18 @@ QSettings TestSettings::Store() const {
                    QString::fromUtf8(ViewerSettings::kApplication));
 }
 
-QString TestWordNet() {
-  const QString path = QStringLiteral(TEST_WORDNET_DB);
+namespace {
+QString Existing(const QString& path) {
   return QFileInfo::exists(path) ? path : QString();
+}
+}  // namespace
+
+QString TestWordNet() {
+  return Existing(QStringLiteral(TEST_WORDNET_DB));
+}
+
+QString TestOmwWordNet() {
+  return Existing(QStringLiteral(TEST_OMW_DB));
 }
 
 ShellSession::ShellSession() = default;

@@ -58,6 +58,9 @@ class TestSettings {
 
 // The WordNet database of the test run; empty when it was not built.
 QString TestWordNet();
+// WordNet with the Open Multilingual Wordnet tab files, each language named by its file's header;
+// empty when it was not built.
+QString TestOmwWordNet();
 
 // What every shell test holds while it runs: a settings store of its own, the modal-box answerer
 // and the program, started on the test WordNet database.

@@ -46,6 +46,13 @@ std::uint32_t ConceptVariantCountOf(void* db, std::uint32_t store) {
   return cursor.GetRecCount();
 }
 
+// The text followed by blanks up to `width` characters (not bytes: "Norwegian Bokmål").
+std::string Padded(const std::string& text, std::size_t width) {
+  std::size_t characters = 0;
+  for (const char byte : text) characters += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+  return text + std::string(width > characters ? width - characters : 0, ' ');
+}
+
 void PrintRecord(ArbRecord& record) {
   std::vector<char> text(kFormatSize);
   const int ok = record.Format(text.data(), kFormatSize);
@@ -76,9 +83,11 @@ int RunInfo(const std::string& path) {
     ArbCursor languages(db, schema::kLanguages, schema::kSharedStore);
     while (languages.ReadNext(record)) {
       std::uint32_t store = record.FindGetWUDWORD(schema::STORE_ID);
-      std::printf("  %-3s %-12s store %u: %u concepts, %u variants, %u links\n",
+      const std::string locale = TextOf(record, schema::LOCALE);
+      std::printf("  %-3s %s %-8s store %u: %u concepts, %u variants, %u links\n",
                   TextOf(record, schema::LANGUAGE_CODE).c_str(),
-                  TextOf(record, schema::NAME).c_str(), store,
+                  Padded(TextOf(record, schema::NAME), 18).c_str(),
+                  locale.empty() ? "-" : locale.c_str(), store,
                   CountOf(db, store, schema::kConcepts), ConceptVariantCountOf(db, store),
                   CountOf(db, store, schema::kInternalLinks));
     }

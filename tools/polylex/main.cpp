@@ -12,7 +12,7 @@ namespace {
 
 constexpr const char* kDescription =
     "Builds and queries multilingual lexical databases (.fdb).\n"
-    "  polylex build OUT.fdb [--wordnet DIR] [--omw FILE --code XX ...]\n"
+    "  polylex build OUT.fdb [--wordnet DIR] [--omw FILE [--code XX] ...]\n"
     "                        [--lmf FILE.xml [--code XX] ...] [--force]\n"
     "  polylex info DB\n"
     "  polylex check DB\n"
@@ -25,8 +25,8 @@ constexpr const char* kDescription =
     "  polylex tree DB CODE WORD [--expand ROW ...] [--top ROW ...] [--status] [--exact]\n"
     "  polylex view DB FILE.wl [--status]";
 
-// Pairs each --code with the --omw or --lmf file before it: every tab file needs one, an LMF file
-// may have one. False after a message when the codes do not fit the files.
+// Pairs each --code with the --omw or --lmf file before it; a file without one takes the language
+// it names itself. False after a message when a code follows no file.
 bool PairCodes(const CLI::App& command, const std::vector<std::string>& tabFiles,
                const std::vector<std::string>& lmfFiles, const std::vector<std::string>& codes,
                importers::BuildOptions* build) {
@@ -49,12 +49,6 @@ bool PairCodes(const CLI::App& command, const std::vector<std::string>& tabFiles
       }
       *open = codes.at(code++);
       open = nullptr;
-    }
-  }
-  for (const importers::TabSource& source : build->tabs) {
-    if (source.code.empty()) {
-      std::fprintf(stderr, "polylex: give a --code after --omw %s\n", source.path.c_str());
-      return false;
     }
   }
   return true;
@@ -98,7 +92,8 @@ int main(int argc, char** argv) {
   buildCommand->add_option("--omw", tabFiles, "an Open Multilingual Wordnet tab file (repeatable)");
   buildCommand->add_option("--lmf", lmfFiles, "a WN-LMF XML file, every lexicon (repeatable)");
   buildCommand->add_option("--code", codes,
-                           "the language code of the --omw or --lmf file before it");
+                           "the language of the --omw or --lmf file before it (nl, nld, pt-BR; "
+                           "default: the file's own)");
   buildCommand->add_flag("--force", build.force, "replace an existing output file");
 
   std::string database;

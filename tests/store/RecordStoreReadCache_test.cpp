@@ -51,25 +51,37 @@ class RecordStoreReadCache : public StoreTest {
 
 TEST_F(RecordStoreReadCache, ChangesThroughEitherConnectionAreSeenByTheNextRead) {
   const std::uint32_t id = AddTextRecord(db_, kStore, kContainer, 1, kText, "b");
-  // Read twice, so that the second read comes from what was kept.
-  ASSERT_EQ(StoredText(db_, kStore, kContainer, id, kText), "b");
-  ASSERT_EQ(StoredText(db_, kStore, kContainer, id, kText), "b");
-  ASSERT_EQ(InTextOrder(db_), std::vector<std::string>{"b"});
-  ASSERT_EQ(InTextOrder(db_), std::vector<std::string>{"b"});
-
+  const std::uint32_t unchanged = AddTextRecord(db_, kStore, kContainer, 1, kText, "x");
+  // Everything read twice, so that the second reads come from what was kept. After each change
+  // the unchanged record is read first: the read of a changed record must not be the one that
+  // happens to read the file again.
+  const auto readAll = [&] {
+    for (int time = 0; time < 2; ++time) {
+      StoredText(db_, kStore, kContainer, unchanged, kText);
+      StoredText(db_, kStore, kContainer, id, kText);
+      InTextOrder(db_);
+    }
+  };
+  readAll();
   Modify(db_, id, "c");
+  EXPECT_EQ(StoredText(db_, kStore, kContainer, unchanged, kText), "x");
   EXPECT_EQ(StoredText(db_, kStore, kContainer, id, kText), "c");
+  EXPECT_EQ(InTextOrder(db_), (std::vector<std::string>{"c", "x"}));
 
   other_ = Open("kept.fdb");
+  readAll();
   Modify(other_, id, "d");
   AddTextRecord(other_, kStore, kContainer, 1, kText, "a");
+  EXPECT_EQ(StoredText(db_, kStore, kContainer, unchanged, kText), "x");
   EXPECT_EQ(StoredText(db_, kStore, kContainer, id, kText), "d");
-  EXPECT_EQ(InTextOrder(db_), (std::vector<std::string>{"a", "d"}));
+  EXPECT_EQ(InTextOrder(db_), (std::vector<std::string>{"a", "d", "x"}));
 
+  readAll();
   ASSERT_EQ(store::Delete(other_, kStore, kContainer, id, 0), arbcode::SUCCESS);
+  EXPECT_EQ(StoredText(db_, kStore, kContainer, unchanged, kText), "x");
   node* root = nullptr;
   EXPECT_EQ(store::Retrieve(db_, kStore, kContainer, id, 0, &pool_, &root), arbcode::NOT_FOUND);
-  EXPECT_EQ(InTextOrder(db_), std::vector<std::string>{"a"});
+  EXPECT_EQ(InTextOrder(db_), (std::vector<std::string>{"a", "x"}));
 }
 
 TEST_F(RecordStoreReadCache, WhatARolledBackBulkTransactionWroteIsNotReadAfterwards) {

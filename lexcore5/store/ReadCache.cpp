@@ -8,7 +8,7 @@ namespace {
 // What an entry costs beyond its bytes: the map node, the key and the allocation's bookkeeping.
 constexpr std::size_t kEntryOverhead = 64;
 
-std::size_t CostOf(const std::string& body) {
+std::size_t CostOf(std::int64_t /*rowKey*/, const std::string& body) {
   return body.size() + kEntryOverhead;
 }
 
@@ -38,38 +38,44 @@ bool ReadCache::MakeRoom(std::size_t bytes) {
   return true;
 }
 
+template <typename Key, typename Value>
+const Value* ReadCache::Find(std::unordered_map<Key, Value> Generation::*map, const Key& key) {
+  auto& young = young_.*map;
+  if (auto found = young.find(key); found != young.end()) return &found->second;
+  auto& old = old_.*map;
+  auto found = old.find(key);
+  if (found == old.end()) return nullptr;
+  Value value = std::move(found->second);
+  old.erase(found);
+  const std::size_t cost = CostOf(key, value);
+  old_.bytes -= cost;
+  if (!MakeRoom(cost)) return nullptr;
+  young_.bytes += cost;
+  return &(young_.*map).insert_or_assign(key, std::move(value)).first->second;
+}
+
+template <typename Key, typename Value>
+void ReadCache::Keep(std::unordered_map<Key, Value> Generation::*map, const Key& key,
+                     const Value& value) {
+  const std::size_t cost = CostOf(key, value);
+  if (!MakeRoom(cost)) return;
+  if ((young_.*map).insert_or_assign(key, value).second) young_.bytes += cost;
+}
+
 const std::string* ReadCache::FindBody(std::int64_t rowKey) {
-  if (auto found = young_.bodies.find(rowKey); found != young_.bodies.end()) return &found->second;
-  auto found = old_.bodies.find(rowKey);
-  if (found == old_.bodies.end()) return nullptr;
-  std::string body = std::move(found->second);
-  old_.bodies.erase(found);
-  old_.bytes -= CostOf(body);
-  if (!MakeRoom(CostOf(body))) return nullptr;
-  young_.bytes += CostOf(body);
-  return &young_.bodies.insert_or_assign(rowKey, std::move(body)).first->second;
+  return Find(&Generation::bodies, rowKey);
 }
 
 void ReadCache::KeepBody(std::int64_t rowKey, const std::string& body) {
-  if (!MakeRoom(CostOf(body))) return;
-  if (young_.bodies.insert_or_assign(rowKey, body).second) young_.bytes += CostOf(body);
+  Keep(&Generation::bodies, rowKey, body);
 }
 
 const IndexPage* ReadCache::FindIndexPage(const std::string& range) {
-  if (auto found = young_.pages.find(range); found != young_.pages.end()) return &found->second;
-  auto found = old_.pages.find(range);
-  if (found == old_.pages.end()) return nullptr;
-  IndexPage page = std::move(found->second);
-  old_.pages.erase(found);
-  old_.bytes -= CostOf(range, page);
-  if (!MakeRoom(CostOf(range, page))) return nullptr;
-  young_.bytes += CostOf(range, page);
-  return &young_.pages.insert_or_assign(range, std::move(page)).first->second;
+  return Find(&Generation::pages, range);
 }
 
 void ReadCache::KeepIndexPage(const std::string& range, const IndexPage& page) {
-  if (!MakeRoom(CostOf(range, page))) return;
-  if (young_.pages.insert_or_assign(range, page).second) young_.bytes += CostOf(range, page);
+  Keep(&Generation::pages, range, page);
 }
 
 std::string IndexRangeName(std::string_view from, std::string_view to, std::size_t limit) {

@@ -44,6 +44,11 @@ class ReadCache {
   };
   // Makes room for `bytes` more in the young generation; false when they exceed a generation.
   bool MakeRoom(std::size_t bytes);
+  // The same for either kind of entry; `map` picks the kind within a generation.
+  template <typename Key, typename Value>
+  const Value* Find(std::unordered_map<Key, Value> Generation::*map, const Key& key);
+  template <typename Key, typename Value>
+  void Keep(std::unordered_map<Key, Value> Generation::*map, const Key& key, const Value& value);
 
   Generation young_;
   Generation old_;

@@ -17,6 +17,7 @@ std::uint32_t UseFastSettings(Database* db, bool fast) {
 }
 
 void EndBulk(Database* db) {
+  ForgetReads(db);
   db->bulkActive = false;
   db->bulkDoomed = false;
   if (db->bulkFast) UseFastSettings(db, false);

@@ -13,6 +13,7 @@
 #include "platform/FileLock.h"
 #include "store/ApiGuard.h"
 #include "store/IndexCatalog.h"
+#include "store/ReadCache.h"
 #include "store/RecordReader.h"
 #include "store/RecordStore.h"
 #include "store/Sqlite.h"
@@ -47,6 +48,11 @@ struct Database {
   // The reader's read transaction in which the catalog was last found current (0: none). Until it
   // ends no other connection can commit, so the catalog needs no further check.
   std::uint64_t catalogCheckedIn = 0;
+  // Reads kept for reading again, valid in the reader's read transaction `readsCheckedIn` (0: none)
+  // and while the file is at `readsDataVersion`; see ConfirmReadCache.
+  ReadCache reads;
+  std::uint64_t readsCheckedIn = 0;
+  std::int64_t readsDataVersion = -1;
 
   // Reused buffers, so that a hot read or a bulk add allocates nothing it does not keep.
   std::string body;
@@ -78,7 +84,18 @@ void Shutdown(Database* db);
 // a read transaction begins. NOT_FOUND when there is no such record.
 std::uint32_t ReadBody(Database* db, std::int64_t rowKey);
 
-// Sizes the connection's page cache from db->cacheKb (larger during a fast bulk transaction).
+// Whether db->reads may answer a read now: the reader holds the read transaction in which the cache
+// was last found current, and no write transaction is open.
+bool ReadCacheCurrent(const Database* db);
+// After a read inside the reader's read transaction: makes db->reads current for that transaction,
+// emptying it when another connection has committed since it was filled. False when it cannot be
+// used (no such transaction, a write transaction open, the check failed).
+bool ConfirmReadCache(Database* db);
+// Empties db->reads; before this connection writes, and when a write transaction ends.
+void ForgetReads(Database* db);
+
+// Sizes the connection's page cache and db->reads from db->cacheKb (the page cache larger during a
+// fast bulk transaction).
 void ApplyCacheSize(Database* db);
 
 // Reloads the catalog when another connection may have changed it since it was read. A store code.

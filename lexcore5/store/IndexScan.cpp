@@ -23,6 +23,15 @@ std::uint32_t ReadIndexEntries(Database* db, std::string_view from, std::string_
                                std::size_t limit, std::vector<std::uint32_t>* recordIds,
                                std::string* lastKey) {
   return WithDatabase(db, [&]() -> std::uint32_t {
+    const std::string range = IndexRangeName(from, to, limit);
+    if (ReadCacheCurrent(db)) {
+      if (const IndexPage* kept = db->reads.FindIndexPage(range)) {
+        recordIds->insert(recordIds->end(), kept->recordIds.begin(), kept->recordIds.end());
+        if (!kept->recordIds.empty()) lastKey->assign(kept->lastKey);
+        return arbcode::SUCCESS;
+      }
+    }
+    IndexPage page;
     sqlite3_stmt* statement = nullptr;
     if (std::uint32_t code =
             db->statements.Get(to.empty() ? kKeysFrom : kKeysBetween, &statement)) {
@@ -40,10 +49,14 @@ std::uint32_t ReadIndexEntries(Database* db, std::string_view from, std::string_
     while ((result = use.Step()) == SQLITE_ROW) {
       // Copied now: the next step ends the key's life.
       const std::string_view key = use.ColumnBytes(0);
-      recordIds->push_back(RecordIdOfKey(key));
-      lastKey->assign(key);
+      page.recordIds.push_back(RecordIdOfKey(key));
+      page.lastKey.assign(key);
     }
-    return result == SQLITE_DONE ? arbcode::SUCCESS : CodeOfSqlite(result);
+    if (result != SQLITE_DONE) return CodeOfSqlite(result);
+    recordIds->insert(recordIds->end(), page.recordIds.begin(), page.recordIds.end());
+    if (!page.recordIds.empty()) lastKey->assign(page.lastKey);
+    if (ConfirmReadCache(db)) db->reads.KeepIndexPage(range, page);
+    return arbcode::SUCCESS;
   });
 }
 

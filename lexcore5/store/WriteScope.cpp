@@ -33,6 +33,7 @@ std::uint32_t WriteScope::Begin() {
   if (db_->readOnly) return arbcode::ACCESS_DENIED;
   if (db_->bulkActive && db_->bulkDoomed) return arbcode::ABORT_TRANS;
   db_->reader.Release();
+  ForgetReads(db_);
   changesAtBegin_ = sqlite3_total_changes64(db_->connection);
   if (!db_->bulkActive || UsesSavepoint()) {
     if (std::uint32_t code = RunCached(db_, db_->bulkActive ? kSavepoint : kBegin)) return code;

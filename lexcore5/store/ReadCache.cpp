@@ -1,0 +1,95 @@
+#include "store/ReadCache.h"
+
+#include <utility>
+
+namespace store {
+namespace {
+
+// What an entry costs beyond its bytes: the map node, the key and the allocation's bookkeeping.
+constexpr std::size_t kEntryOverhead = 64;
+
+std::size_t CostOf(std::int64_t /*rowKey*/, const std::string& body) {
+  return body.size() + kEntryOverhead;
+}
+
+std::size_t CostOf(const std::string& range, const IndexPage& page) {
+  return range.size() + page.lastKey.size() + page.recordIds.size() * sizeof(std::uint32_t) +
+         2 * kEntryOverhead;
+}
+
+}  // namespace
+
+void ReadCache::SetBudget(std::size_t bytes) {
+  generationBudget_ = bytes / 2;
+  Clear();
+}
+
+void ReadCache::Clear() {
+  // Every write of a bulk load clears: an empty cache must cost nothing to clear.
+  if (young_.bytes == 0 && old_.bytes == 0) return;
+  young_ = Generation{};
+  old_ = Generation{};
+}
+
+bool ReadCache::MakeRoom(std::size_t bytes) {
+  if (bytes > generationBudget_) return false;
+  if (young_.bytes + bytes > generationBudget_) {
+    old_ = std::move(young_);
+    young_ = Generation{};
+  }
+  return true;
+}
+
+template <typename Key, typename Value>
+const Value* ReadCache::Find(std::unordered_map<Key, Value> Generation::*map, const Key& key) {
+  auto& young = young_.*map;
+  if (auto found = young.find(key); found != young.end()) return &found->second;
+  auto& old = old_.*map;
+  auto found = old.find(key);
+  if (found == old.end()) return nullptr;
+  Value value = std::move(found->second);
+  old.erase(found);
+  const std::size_t cost = CostOf(key, value);
+  old_.bytes -= cost;
+  if (!MakeRoom(cost)) return nullptr;
+  young_.bytes += cost;
+  return &(young_.*map).insert_or_assign(key, std::move(value)).first->second;
+}
+
+template <typename Key, typename Value>
+void ReadCache::Keep(std::unordered_map<Key, Value> Generation::*map, const Key& key,
+                     const Value& value) {
+  const std::size_t cost = CostOf(key, value);
+  if (!MakeRoom(cost)) return;
+  if ((young_.*map).insert_or_assign(key, value).second) young_.bytes += cost;
+}
+
+const std::string* ReadCache::FindBody(std::int64_t rowKey) {
+  return Find(&Generation::bodies, rowKey);
+}
+
+void ReadCache::KeepBody(std::int64_t rowKey, const std::string& body) {
+  Keep(&Generation::bodies, rowKey, body);
+}
+
+const IndexPage* ReadCache::FindIndexPage(const std::string& range) {
+  return Find(&Generation::pages, range);
+}
+
+void ReadCache::KeepIndexPage(const std::string& range, const IndexPage& page) {
+  Keep(&Generation::pages, range, page);
+}
+
+std::string IndexRangeName(std::string_view from, std::string_view to, std::size_t limit) {
+  // Length-prefixed, so that no two different reads share a name.
+  std::string name = std::to_string(from.size());
+  name.push_back(':');
+  name.append(from);
+  name.append(std::to_string(to.size()));
+  name.push_back(':');
+  name.append(to);
+  name.append(std::to_string(limit));
+  return name;
+}
+
+}  // namespace store

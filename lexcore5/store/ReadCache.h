@@ -1,0 +1,61 @@
+// Record bodies and pages of index entries read recently, so that reading them again costs no
+// B-tree search: a look-up reaches the same synsets as senses, hyperonyms and members' synsets,
+// and the viewer looks the same words up again and again. It knows nothing of the file: its owner
+// (Database) empties it whenever what it holds may no longer be what the file says.
+//
+// Two generations bound it: new entries go into the young one; when that is full the old one is
+// dropped and the young one takes its place. An entry found in the old one moves to the young one,
+// so what is in use survives while what is not is dropped a generation later.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace store {
+
+struct IndexPage {
+  std::vector<std::uint32_t> recordIds;
+  std::string lastKey;
+};
+
+class ReadCache {
+ public:
+  // At most about `bytes` in all; 0 keeps nothing.
+  void SetBudget(std::size_t bytes);
+  void Clear();
+
+  // The entry, or null. The pointer is valid until the next change of the cache.
+  const std::string* FindBody(std::int64_t rowKey);
+  void KeepBody(std::int64_t rowKey, const std::string& body);
+
+  // `range` names the read completely (bounds and limit: see IndexRangeName).
+  const IndexPage* FindIndexPage(const std::string& range);
+  void KeepIndexPage(const std::string& range, const IndexPage& page);
+
+ private:
+  struct Generation {
+    std::unordered_map<std::int64_t, std::string> bodies;
+    std::unordered_map<std::string, IndexPage> pages;
+    std::size_t bytes = 0;
+  };
+  // Makes room for `bytes` more in the young generation; false when they exceed a generation.
+  bool MakeRoom(std::size_t bytes);
+  // The same for either kind of entry; `map` picks the kind within a generation.
+  template <typename Key, typename Value>
+  const Value* Find(std::unordered_map<Key, Value> Generation::*map, const Key& key);
+  template <typename Key, typename Value>
+  void Keep(std::unordered_map<Key, Value> Generation::*map, const Key& key, const Value& value);
+
+  Generation young_;
+  Generation old_;
+  std::size_t generationBudget_ = 0;
+};
+
+// The name of an index read in a ReadCache: its bounds and its limit.
+std::string IndexRangeName(std::string_view from, std::string_view to, std::size_t limit);
+
+}  // namespace store

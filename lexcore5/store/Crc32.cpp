@@ -36,9 +36,9 @@ std::uint32_t Word(const std::uint8_t* data) {
 
 }  // namespace
 
-std::uint32_t Crc32(const void* bytes, std::size_t size) {
+std::uint32_t Crc32(const void* bytes, std::size_t size, std::uint32_t before) {
   const auto* data = static_cast<const std::uint8_t*>(bytes);
-  std::uint32_t crc = 0xFFFFFFFFu;
+  std::uint32_t crc = before ^ 0xFFFFFFFFu;
   while (size >= kSlices) {
     const std::uint32_t low = crc ^ Word(data);
     const std::uint32_t high = Word(data + 4);

@@ -7,6 +7,7 @@
 
 namespace store {
 
-std::uint32_t Crc32(const void* bytes, std::size_t size);
+// `before` is the checksum of the bytes that come first, so that a range in pieces sums as a whole.
+std::uint32_t Crc32(const void* bytes, std::size_t size, std::uint32_t before = 0);
 
 }  // namespace store

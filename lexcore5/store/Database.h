@@ -14,6 +14,7 @@
 #include "store/ApiGuard.h"
 #include "store/IndexCatalog.h"
 #include "store/ReadCache.h"
+#include "store/RecordCodec.h"
 #include "store/RecordReader.h"
 #include "store/RecordStore.h"
 #include "store/Sqlite.h"
@@ -35,6 +36,9 @@ struct Database {
   RecordReader reader;
   IndexCatalog catalog;
   bool readOnly = false;
+  // What records are written in: the file's own format, so that a file stays readable by the builds
+  // that made it.
+  BodyFormat bodyFormat = BodyFormat::kCompact;
   bool bulkActive = false;
   bool bulkFast = false;
   // A change failed half-way inside the bulk transaction: it can only be rolled back (WriteScope).

@@ -9,15 +9,24 @@
 namespace store {
 namespace {
 
-constexpr std::uint8_t kFormat = 1;
 constexpr std::size_t kHeaderSize = 5;
-constexpr std::size_t kFieldHeaderSize = 6;
-constexpr std::uint8_t kStoredRecordId = 0x80;
-constexpr std::uint8_t kStoredValue = 0x40;
 constexpr std::uint8_t kLastType = kFieldTimestamp;
 // Values start at multiples of this inside a decoded record, so that readers may load them as
 // integers in place.
 constexpr std::size_t kValueAlign = 8;
+// Record pointers (context fields of this size) are the values the compact format packs.
+constexpr std::uint16_t kPointerSize = 4;
+
+constexpr std::size_t kFixedFieldSize = 6;
+constexpr std::uint8_t kFixedRecordId = 0x80;
+constexpr std::uint8_t kFixedValue = 0x40;
+
+constexpr std::uint8_t kCompactTypeMask = 0x07;
+constexpr std::uint8_t kCompactValue = 0x08;
+constexpr std::uint8_t kCompactRecordId = 0x10;
+constexpr std::uint8_t kCompactPointer = 0x20;
+constexpr int kLevelShift = 6;
+enum LevelStep : std::uint8_t { kDeeper = 0, kSameLevel = 1, kLevelFollows = 2 };
 
 void PutU16(std::string* out, std::uint16_t value) {
   out->push_back(static_cast<char>(value & 0xFF));
@@ -26,6 +35,11 @@ void PutU16(std::string* out, std::uint16_t value) {
 
 void PutU32(std::string* out, std::uint32_t value) {
   for (int shift = 0; shift < 32; shift += 8) out->push_back(static_cast<char>(value >> shift));
+}
+
+void PutVarint(std::string* out, std::uint32_t value) {
+  for (; value >= 0x80; value >>= 7) out->push_back(static_cast<char>(value | 0x80));
+  out->push_back(static_cast<char>(value));
 }
 
 std::uint16_t U16At(const std::uint8_t* bytes) {
@@ -41,6 +55,12 @@ std::size_t AlignValue(std::size_t offset) {
   return (offset + kValueAlign - 1) & ~(kValueAlign - 1);
 }
 
+// The checksum a body of `format` carries over `fields`.
+std::uint32_t BodyChecksum(std::uint8_t format, const void* fields, std::size_t size) {
+  if (format == static_cast<std::uint8_t>(BodyFormat::kFixed)) return Crc32(fields, size);
+  return Crc32(fields, size, Crc32(&format, 1));
+}
+
 // The level rule shared by writing and reading: the first field is the only one at level 0, and no
 // field is more than one level deeper than the field before it.
 std::uint32_t CheckLevel(bool first, int previousLevel, int level) {
@@ -49,49 +69,160 @@ std::uint32_t CheckLevel(bool first, int previousLevel, int level) {
   return level > previousLevel + 1 ? arbcode::GED_SKIP_LEVEL : arbcode::SUCCESS;
 }
 
+void PutFixedField(const node* field, bool first, std::string* body) {
+  std::uint8_t flags = field->FieldKind();
+  if (field->value != nullptr) flags |= kFixedValue;
+  if (!first && field->HasRecordId()) flags |= kFixedRecordId;
+  body->push_back(static_cast<char>(field->level));
+  body->push_back(static_cast<char>(flags));
+  PutU16(body, field->tag);
+  PutU16(body, field->length);
+  if (flags & kFixedRecordId) PutU32(body, field->recordId);
+  body->append(static_cast<const char*>(field->value), field->length);
+}
+
+void PutCompactField(const node* field, bool first, int previousLevel, std::string* body) {
+  std::uint8_t lead = field->FieldKind();
+  const bool packed = field->FieldKind() == kFieldContext && field->length == kPointerSize &&
+                      field->value != nullptr;
+  if (field->value != nullptr) lead |= kCompactValue;
+  if (packed) lead |= kCompactPointer;
+  const bool recordId = !first && field->HasRecordId();
+  if (recordId) lead |= kCompactRecordId;
+  LevelStep step = kLevelFollows;
+  if (first || field->level == previousLevel + 1) {
+    step = kDeeper;
+  } else if (field->level == previousLevel) {
+    step = kSameLevel;
+  }
+  body->push_back(static_cast<char>(lead | step << kLevelShift));
+  if (step == kLevelFollows) body->push_back(static_cast<char>(field->level));
+  PutVarint(body, field->tag);
+  if (packed) {
+    PutVarint(body, U32At(static_cast<const std::uint8_t*>(field->value)));
+  } else if (field->value != nullptr) {
+    PutVarint(body, field->length);
+  }
+  if (recordId) PutVarint(body, field->recordId);
+  if (!packed) body->append(static_cast<const char*>(field->value), field->length);
+}
+
 struct FieldHeader {
   std::uint8_t level;
-  std::uint8_t flags;
+  std::uint8_t type;
+  bool hasValue;
+  bool hasRecordId;
   std::uint16_t tag;
   std::uint16_t length;
   std::uint32_t recordId;
+  // The value's bytes as stored; null for a packed pointer, whose value is `pointer`.
   const std::uint8_t* value;
+  std::uint32_t pointer;
 };
 
 // Walks a body's fields one by one, checking each against the body's bounds and the tree rules.
 class FieldReader {
  public:
-  FieldReader(const std::uint8_t* begin, const std::uint8_t* end) : at_(begin), end_(end) {}
+  FieldReader(std::uint8_t format, const std::uint8_t* begin, const std::uint8_t* end)
+      : compact_(format == static_cast<std::uint8_t>(BodyFormat::kCompact)),
+        at_(begin),
+        end_(end) {}
 
   bool AtEnd() const { return at_ == end_; }
 
   std::uint32_t Next(FieldHeader* field) {
-    if (static_cast<std::size_t>(end_ - at_) < kFieldHeaderSize) return arbcode::DATA_ERROR;
-    field->level = at_[0];
-    field->flags = at_[1];
-    field->tag = U16At(at_ + 2);
-    field->length = U16At(at_ + 4);
-    at_ += kFieldHeaderSize;
+    field->recordId = 0;
+    field->value = nullptr;
+    field->pointer = 0;
+    if (!(compact_ ? ReadCompact(field) : ReadFixed(field))) return arbcode::DATA_ERROR;
     if (CheckLevel(first_, previousLevel_, field->level) != arbcode::SUCCESS ||
-        (field->flags & kTypeMask) > kLastType || field->tag == 0 ||
-        ((field->flags & kStoredValue) == 0 && field->length != 0)) {
+        field->type > kLastType || field->tag == 0 || (first_ && field->hasRecordId)) {
       return arbcode::DATA_ERROR;
     }
-    field->recordId = 0;
-    if (field->flags & kStoredRecordId) {
-      if (first_ || end_ - at_ < 4) return arbcode::DATA_ERROR;
-      field->recordId = U32At(at_);
-      at_ += 4;
-    }
-    if (static_cast<std::size_t>(end_ - at_) < field->length) return arbcode::DATA_ERROR;
-    field->value = at_;
-    at_ += field->length;
     first_ = false;
     previousLevel_ = field->level;
     return arbcode::SUCCESS;
   }
 
  private:
+  bool ReadFixed(FieldHeader* field) {
+    if (static_cast<std::size_t>(end_ - at_) < kFixedFieldSize) return false;
+    field->level = at_[0];
+    const std::uint8_t flags = at_[1];
+    field->type = flags & kTypeMask;
+    field->hasValue = (flags & kFixedValue) != 0;
+    field->hasRecordId = (flags & kFixedRecordId) != 0;
+    field->tag = U16At(at_ + 2);
+    field->length = U16At(at_ + 4);
+    at_ += kFixedFieldSize;
+    if (!field->hasValue && field->length != 0) return false;
+    if (field->hasRecordId) {
+      if (end_ - at_ < 4) return false;
+      field->recordId = U32At(at_);
+      at_ += 4;
+    }
+    return TakeValue(field);
+  }
+
+  bool ReadCompact(FieldHeader* field) {
+    if (at_ == end_) return false;
+    const std::uint8_t lead = *at_++;
+    field->type = lead & kCompactTypeMask;
+    field->hasValue = (lead & kCompactValue) != 0;
+    field->hasRecordId = (lead & kCompactRecordId) != 0;
+    const bool packed = (lead & kCompactPointer) != 0;
+    switch (lead >> kLevelShift) {
+      case kDeeper:
+        if (!first_ && previousLevel_ == 0xFF) return false;
+        field->level = static_cast<std::uint8_t>(first_ ? 0 : previousLevel_ + 1);
+        break;
+      case kSameLevel:
+        field->level = static_cast<std::uint8_t>(previousLevel_);
+        break;
+      case kLevelFollows:
+        if (at_ == end_) return false;
+        field->level = *at_++;
+        break;
+      default:
+        return false;
+    }
+    std::uint32_t number = 0;
+    if (!ReadVarint(0xFFFF, &number)) return false;
+    field->tag = static_cast<std::uint16_t>(number);
+    field->length = 0;
+    if (packed) {
+      if (!field->hasValue || field->type != kFieldContext) return false;
+      if (!ReadVarint(0xFFFFFFFF, &field->pointer)) return false;
+      field->length = kPointerSize;
+    } else if (field->hasValue) {
+      if (!ReadVarint(0xFFFF, &number)) return false;
+      field->length = static_cast<std::uint16_t>(number);
+    }
+    if (field->hasRecordId && !ReadVarint(0xFFFFFFFF, &field->recordId)) return false;
+    return packed || TakeValue(field);
+  }
+
+  bool ReadVarint(std::uint32_t max, std::uint32_t* value) {
+    std::uint64_t result = 0;
+    for (int shift = 0; shift < 35 && at_ != end_; shift += 7) {
+      const std::uint8_t byte = *at_++;
+      result |= static_cast<std::uint64_t>(byte & 0x7F) << shift;
+      if ((byte & 0x80) == 0) {
+        *value = static_cast<std::uint32_t>(result);
+        return result <= max;
+      }
+    }
+    return false;
+  }
+
+  bool TakeValue(FieldHeader* field) {
+    if (static_cast<std::size_t>(end_ - at_) < field->length) return false;
+    field->value = at_;
+    at_ += field->length;
+    return true;
+  }
+
+  const bool compact_;
   const std::uint8_t* at_;
   const std::uint8_t* end_;
   bool first_ = true;
@@ -100,9 +231,9 @@ class FieldReader {
 
 }  // namespace
 
-std::uint32_t EncodeRecord(const node* root, std::string* body) {
+std::uint32_t EncodeRecord(const node* root, std::string* body, BodyFormat format) {
   body->assign(kHeaderSize, '\0');
-  (*body)[0] = static_cast<char>(kFormat);
+  (*body)[0] = static_cast<char>(format);
   int previousLevel = 0;
   for (const node* field = root; field != nullptr; field = field->next) {
     const bool first = field == root;
@@ -110,37 +241,45 @@ std::uint32_t EncodeRecord(const node* root, std::string* body) {
     if (field->tag == 0) return arbcode::INVALID_TAG;
     if (field->FieldKind() > kLastType) return arbcode::BAD_FIELD_TYPE;
     if (field->value == nullptr && field->length != 0) return arbcode::GED_BAD_VALUE;
-    std::uint8_t flags = field->FieldKind();
-    if (field->value != nullptr) flags |= kStoredValue;
-    if (!first && field->HasRecordId()) flags |= kStoredRecordId;
-    body->push_back(static_cast<char>(field->level));
-    body->push_back(static_cast<char>(flags));
-    PutU16(body, field->tag);
-    PutU16(body, field->length);
-    if (flags & kStoredRecordId) PutU32(body, field->recordId);
-    body->append(static_cast<const char*>(field->value), field->length);
+    if (format == BodyFormat::kFixed) {
+      PutFixedField(field, first, body);
+    } else {
+      PutCompactField(field, first, previousLevel, body);
+    }
     previousLevel = field->level;
   }
-  const std::uint32_t crc = Crc32(body->data() + kHeaderSize, body->size() - kHeaderSize);
-  for (std::size_t i = 0; i < 4; ++i) (*body)[1 + i] = static_cast<char>(crc >> (8 * i));
+  SealRecordBody(body);
   return arbcode::SUCCESS;
+}
+
+void SealRecordBody(std::string* body) {
+  if (body->size() < kHeaderSize) return;
+  const std::uint32_t crc = BodyChecksum(static_cast<std::uint8_t>((*body)[0]),
+                                         body->data() + kHeaderSize, body->size() - kHeaderSize);
+  for (std::size_t i = 0; i < 4; ++i) (*body)[1 + i] = static_cast<char>(crc >> (8 * i));
 }
 
 std::uint32_t DecodeRecord(std::string_view body, PoolMemoryManager* pool, node** root) {
   if (body.size() < kHeaderSize) return arbcode::DATA_ERROR;
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(body.data());
-  if (bytes[0] != kFormat) return arbcode::UNSUPPORTED_VERSION;
+  const std::uint8_t format = bytes[0];
+  if (format != static_cast<std::uint8_t>(BodyFormat::kFixed) &&
+      format != static_cast<std::uint8_t>(BodyFormat::kCompact)) {
+    return arbcode::UNSUPPORTED_VERSION;
+  }
   const std::uint8_t* fields = bytes + kHeaderSize;
   const std::uint8_t* end = bytes + body.size();
-  if (Crc32(fields, body.size() - kHeaderSize) != U32At(bytes + 1)) return arbcode::BLOCK_CHECKSUM;
+  if (BodyChecksum(format, fields, body.size() - kHeaderSize) != U32At(bytes + 1)) {
+    return arbcode::BLOCK_CHECKSUM;
+  }
 
   // First pass: check everything and size the allocation, so the tree comes in two allocations.
   std::size_t count = 0;
   std::size_t valueBytes = 0;
   FieldHeader field;
-  for (FieldReader reader(fields, end); !reader.AtEnd(); ++count) {
+  for (FieldReader reader(format, fields, end); !reader.AtEnd(); ++count) {
     if (std::uint32_t code = reader.Next(&field)) return code;
-    if (field.flags & kStoredValue) valueBytes = AlignValue(valueBytes) + field.length;
+    if (field.hasValue) valueBytes = AlignValue(valueBytes) + field.length;
   }
   if (count == 0) return arbcode::DATA_ERROR;
 
@@ -148,7 +287,7 @@ std::uint32_t DecodeRecord(std::string_view body, PoolMemoryManager* pool, node*
   auto* values = static_cast<std::uint8_t*>(PoolAllocate(pool, valueBytes));
   if (nodes == nullptr || values == nullptr) return arbcode::MEM;
   std::size_t valueOffset = 0;
-  FieldReader reader(fields, end);
+  FieldReader reader(format, fields, end);
   for (std::size_t i = 0; i < count; ++i) {
     reader.Next(&field);
     node& out = nodes[i];
@@ -158,15 +297,22 @@ std::uint32_t DecodeRecord(std::string_view body, PoolMemoryManager* pool, node*
     out.tag = field.tag;
     out.level = field.level;
     out.length = field.length;
-    out.type = field.flags & kTypeMask;
-    if (field.flags & kStoredRecordId) {
+    out.type = field.type;
+    if (field.hasRecordId) {
       out.type |= kHasRecordId;
       out.recordId = field.recordId;
     }
-    if (field.flags & kStoredValue) {
+    if (field.hasValue) {
       valueOffset = AlignValue(valueOffset);
-      out.value = values + valueOffset;
-      if (field.length != 0) std::memcpy(out.value, field.value, field.length);
+      auto* value = values + valueOffset;
+      out.value = value;
+      if (field.value == nullptr) {
+        for (std::size_t b = 0; b < kPointerSize; ++b) {
+          value[b] = static_cast<std::uint8_t>(field.pointer >> (8 * b));
+        }
+      } else if (field.length != 0) {
+        std::memcpy(value, field.value, field.length);
+      }
       valueOffset += field.length;
     }
   }

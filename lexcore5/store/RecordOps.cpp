@@ -135,7 +135,7 @@ std::uint32_t Add(Database* db, std::uint32_t store, std::uint16_t container,
   if (root == nullptr) return arbcode::NULL_RECORD;
   if (std::uint32_t code = ValidateTree(root)) return code;
   return WithDatabase(db, [&]() -> std::uint32_t {
-    if (std::uint32_t code = EncodeRecord(root, &db->body)) return code;
+    if (std::uint32_t code = EncodeRecord(root, &db->body, db->bodyFormat)) return code;
     WriteScope scope(db);
     if (std::uint32_t code = scope.Begin()) return code;
     std::uint32_t id = *recordId;
@@ -169,7 +169,7 @@ std::uint32_t Modify(Database* db, std::uint32_t store, std::uint16_t container,
     if (std::uint32_t code = KeysOfRecord(db, store, container, recordId, root, &db->newKeys)) {
       return code;
     }
-    if (std::uint32_t code = EncodeRecord(root, &db->body)) return code;
+    if (std::uint32_t code = EncodeRecord(root, &db->body, db->bodyFormat)) return code;
     if (std::uint32_t code =
             RunOnRow(db, kUpdateRecord, RowKey(store, container, recordId), &db->body)) {
       return code;

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "store/RecordCodec.h"
 #include "store/RecordStore.h"
 
 namespace store {
@@ -25,8 +26,10 @@ constexpr std::size_t kSqliteHeaderSize = 100;
 std::uint32_t IdentifyHeader(const unsigned char* header, std::size_t size);
 
 // Checks that the connection's file is a database of ours that this build can read, and reads its
-// creation options. NOT_DB for a foreign or incomplete file, NEWER_DB for a newer format, OLD_DB
-// for one without page checksums, a store code for a damaged one. Reads only.
-std::uint32_t IdentifyDatabase(sqlite3* connection, CreateOptions* options);
+// creation options and the format its record bodies are written in. NOT_DB for a foreign or
+// incomplete file, NEWER_DB for a newer format, OLD_DB for one without page checksums, a store code
+// for a damaged one. Reads only.
+std::uint32_t IdentifyDatabase(sqlite3* connection, CreateOptions* options,
+                               BodyFormat* bodyFormat);
 
 }  // namespace store

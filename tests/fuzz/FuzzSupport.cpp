@@ -1,6 +1,6 @@
 #include "FuzzSupport.h"
 
-#include "store/Crc32.h"
+#include "store/RecordCodec.h"
 
 #include <unistd.h>
 
@@ -21,12 +21,8 @@ void RemoveScratchDirectory() {
 }  // namespace
 
 std::string SealedBody(std::string_view body) {
-  // Format byte, then the CRC-32 of the rest.
-  constexpr std::size_t kHeaderSize = 5;
   std::string sealed(body);
-  if (sealed.size() < kHeaderSize) return sealed;
-  const std::uint32_t crc = store::Crc32(sealed.data() + kHeaderSize, sealed.size() - kHeaderSize);
-  for (std::size_t i = 0; i < 4; ++i) sealed[1 + i] = static_cast<char>(crc >> (8 * i));
+  store::SealRecordBody(&sealed);
   return sealed;
 }
 

@@ -14,9 +14,9 @@
 #include "store/ApiGuard.h"
 #include "store/IndexCatalog.h"
 #include "store/ReadCache.h"
-#include "store/RecordCodec.h"
 #include "store/RecordReader.h"
 #include "store/RecordStore.h"
+#include "store/Schema.h"
 #include "store/Sqlite.h"
 
 namespace store {
@@ -36,9 +36,7 @@ struct Database {
   RecordReader reader;
   IndexCatalog catalog;
   bool readOnly = false;
-  // What records are written in: the file's own format, so that a file stays readable by the builds
-  // that made it.
-  BodyFormat bodyFormat = BodyFormat::kCompact;
+  FileLayout layout = FileLayout::kCompact;
   bool bulkActive = false;
   bool bulkFast = false;
   // A change failed half-way inside the bulk transaction: it can only be rolled back (WriteScope).

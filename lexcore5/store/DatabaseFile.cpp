@@ -99,7 +99,8 @@ std::uint32_t OpenInto(Database* db, const char* path, std::uint32_t flags,
   if (sqlite3_db_readonly(db->connection, "main") == 1) db->readOnly = true;
   db->statements.Attach(db->connection);
   CreateOptions stored{};
-  if (std::uint32_t code = IdentifyDatabase(db->connection, &stored, &db->bodyFormat)) return code;
+  if (std::uint32_t code = IdentifyDatabase(db->connection, &stored, &db->layout)) return code;
+  db->catalog.ShareTwinEntries(db->layout == FileLayout::kCompact);
   if (std::uint32_t code = ReloadCatalog(db)) return code;
   if (options != nullptr) *options = stored;
   return arbcode::SUCCESS;

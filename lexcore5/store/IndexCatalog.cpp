@@ -1,5 +1,7 @@
 #include "store/IndexCatalog.h"
 
+#include <algorithm>
+
 #include "ArbCodes.h"
 
 namespace store {
@@ -107,7 +109,26 @@ void IndexCatalog::PutLocale(std::uint32_t store, std::string_view locale) {
   collators_.erase(store);
 }
 
+void IndexCatalog::ShareTwinEntries(bool share) {
+  shareTwinEntries_ = share;
+  Regroup();
+}
+
 void IndexCatalog::Regroup() {
+  // The map runs in number order within a store, so the first of a set of twins owns the entries.
+  std::vector<const IndexDefinition*> owners;
+  for (auto& [key, definition] : definitions_) {
+    definition.entries = definition.number;
+    if (!shareTwinEntries_) continue;
+    auto owner = std::find_if(owners.begin(), owners.end(), [&](const IndexDefinition* candidate) {
+      return AreTwins(*candidate, definition);
+    });
+    if (owner == owners.end()) {
+      owners.push_back(&definition);
+    } else {
+      definition.entries = (*owner)->number;
+    }
+  }
   std::unordered_map<std::uint64_t, IndexList> groups;
   for (const auto& [key, definition] : definitions_) {
     groups[ContainerKey(definition.store, definition.container)].push_back(definition);

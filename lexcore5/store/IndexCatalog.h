@@ -43,6 +43,10 @@ class IndexCatalog {
   // The collator of the store's locale (see SharedCollator); null only when ICU cannot open any.
   std::shared_ptr<const Collator> CollatorOf(std::uint32_t store);
 
+  // Whether twins (see AreTwins) share the entries of the lowest-numbered one; the file's layout
+  // decides. Kept across loads.
+  void ShareTwinEntries(bool share);
+
   // Record a definition or locale that has just been written to the file.
   void Put(IndexDefinition definition);
   void PutLocale(std::uint32_t store, std::string_view locale);
@@ -54,6 +58,7 @@ class IndexCatalog {
   std::unordered_map<std::uint64_t, std::shared_ptr<const IndexList>> byContainer_;
   std::unordered_map<std::uint32_t, std::string> locales_;
   std::unordered_map<std::uint32_t, std::shared_ptr<const Collator>> collators_;
+  bool shareTwinEntries_ = false;
 };
 
 }  // namespace store

@@ -63,4 +63,9 @@ std::uint32_t DecodeComponents(std::string_view blob, std::vector<IndexComponent
              : arbcode::DATA_ERROR;
 }
 
+bool AreTwins(const IndexDefinition& a, const IndexDefinition& b) {
+  return a.store == b.store && a.container == b.container &&
+         EncodeComponents(a.components) == EncodeComponents(b.components);
+}
+
 }  // namespace store

@@ -20,7 +20,14 @@ struct IndexDefinition {
   std::uint16_t number = 0;
   std::uint16_t container = 0;
   std::vector<IndexComponent> components;
+  // The index number its entries are kept under: its own, or that of a twin it shares them with.
+  std::uint16_t entries = 0;
+
+  bool OwnsEntries() const { return entries == number; }
 };
+
+// Same store, container and components: the indexes would hold the same keys.
+bool AreTwins(const IndexDefinition& a, const IndexDefinition& b);
 
 // BAD_IX unless there are 1 to kMaxIndexComponents components, each with a depth of 1 to
 // kMaxPathDepth, nonzero tags and a known key type.

@@ -123,7 +123,7 @@ std::uint32_t BuildIndexKeys(const IndexDefinition& definition, const Collator& 
   // Walk every combination of occurrences like an odometer, the last component turning fastest.
   std::vector<std::size_t> choice(count, 0);
   std::string prefix;
-  AppendIndexPrefix(definition.store, definition.number, &prefix);
+  AppendIndexPrefix(definition.store, definition.entries, &prefix);
   for (std::size_t n = 0; n < combinations; ++n) {
     std::string key = prefix;
     for (std::size_t i = 0; i < count; ++i) key += parts[i][choice[i]];

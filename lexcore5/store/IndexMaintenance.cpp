@@ -31,9 +31,9 @@ std::uint32_t RunForEachKey(Database* db, const char* sql, const std::vector<std
   return arbcode::SUCCESS;
 }
 
-std::string IndexPrefix(const IndexDefinition& definition) {
+std::string IndexPrefix(std::uint32_t store, std::uint16_t number) {
   std::string prefix;
-  AppendIndexPrefix(definition.store, definition.number, &prefix);
+  AppendIndexPrefix(store, number, &prefix);
   return prefix;
 }
 
@@ -49,6 +49,7 @@ std::uint32_t KeysOfRecord(Database* db, std::uint32_t store, std::uint16_t cont
   if (collator == nullptr) return arbcode::IX_FAILURE;
   std::vector<std::string> indexKeys;
   for (const IndexDefinition& definition : indexes) {
+    if (!definition.OwnsEntries()) continue;
     if (std::uint32_t code = BuildIndexKeys(definition, *collator, root, recordId, &indexKeys)) {
       return code;
     }
@@ -84,7 +85,8 @@ std::uint32_t PurgeEntriesOfRecord(Database* db, std::uint32_t store, std::uint1
   if (std::uint32_t code = db->statements.Get(kSelectEntryRange, &statement)) return code;
   std::vector<std::string> keys;
   for (const IndexDefinition& definition : db->catalog.IndexesOf(store, container)) {
-    const std::string low = IndexPrefix(definition);
+    if (!definition.OwnsEntries()) continue;
+    const std::string low = IndexPrefix(definition.store, definition.number);
     const std::string high = PrefixEnd(low);
     StatementUse use(statement);
     use.BindBlob(1, low);
@@ -103,13 +105,15 @@ std::uint32_t RebuildIndex(Database* db, const IndexDefinition& definition) {
   sqlite3_stmt* statement = nullptr;
   if (std::uint32_t code = db->statements.Get(kDeleteEntryRange, &statement)) return code;
   {
-    const std::string low = IndexPrefix(definition);
+    // Under its own number: what it held before it became a twin goes too.
+    const std::string low = IndexPrefix(definition.store, definition.number);
     const std::string high = PrefixEnd(low);
     StatementUse use(statement);
     use.BindBlob(1, low);
     use.BindBlob(2, high);
     if (std::uint32_t code = use.Run()) return code;
   }
+  if (!definition.OwnsEntries()) return arbcode::SUCCESS;
   const std::shared_ptr<const Collator> collator = db->catalog.CollatorOf(definition.store);
   if (collator == nullptr) return arbcode::IX_FAILURE;
   if (std::uint32_t code = db->statements.Get(kSelectContainer, &statement)) return code;

@@ -1,5 +1,6 @@
 // Defining indexes, choosing a store's collation locale, and listing an index's records.
 #include <algorithm>
+#include <optional>
 
 #include "ArbCodes.h"
 #include "store/Database.h"
@@ -64,8 +65,18 @@ std::uint32_t DefineIndex(Database* db, std::uint32_t store, std::uint16_t numbe
     if (std::uint32_t code = scope.Begin()) return code;
     if (std::uint32_t code = StoreDefinition(db, definition)) return code;
     if (std::uint32_t code = BumpCatalogGeneration(db)) return code;
+    // Twins of the definition this one replaces may have lost the owner of their entries, and the
+    // new one may take them over from its own twins: every such index is built again.
+    const IndexDefinition* replaced = db->catalog.Find(store, number);
+    const std::optional<IndexDefinition> before =
+        replaced != nullptr ? std::optional(*replaced) : std::nullopt;
     db->catalog.Put(definition);
-    if (std::uint32_t code = RebuildIndex(db, definition)) return code;
+    for (const IndexDefinition* index : db->catalog.IndexesOfStore(store)) {
+      const bool affected = index->number == number || AreTwins(*index, definition) ||
+                            (before && AreTwins(*index, *before));
+      if (!affected) continue;
+      if (std::uint32_t code = RebuildIndex(db, *index)) return code;
+    }
     return scope.Commit();
   });
 }
@@ -96,11 +107,12 @@ std::uint32_t ListIndex(Database* db, std::uint32_t store, std::uint16_t number,
   recordIds->clear();
   return WithDatabase(db, [&]() -> std::uint32_t {
     if (std::uint32_t code = RefreshCatalog(db)) return code;
-    if (db->catalog.Find(store, number) == nullptr) return arbcode::BAD_IX;
+    const IndexDefinition* found = db->catalog.Find(store, number);
+    if (found == nullptr) return arbcode::BAD_IX;
     sqlite3_stmt* statement = nullptr;
     if (std::uint32_t code = db->statements.Get(kSelectEntryRange, &statement)) return code;
     std::string low;
-    AppendIndexPrefix(store, number, &low);
+    AppendIndexPrefix(store, found->entries, &low);
     const std::string high = PrefixEnd(low);
     StatementUse use(statement);
     use.BindBlob(1, low);

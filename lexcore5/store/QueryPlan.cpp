@@ -113,7 +113,7 @@ class RangeBuilder {
  public:
   RangeBuilder(const IndexDefinition& index, const SetPlanInput& input)
       : component_(index.components[0]), input_(input) {
-    AppendIndexPrefix(index.store, index.number, &prefix_);
+    AppendIndexPrefix(index.store, index.entries, &prefix_);
     base_ = prefix_ + kComponentPresent;
   }
 

@@ -14,6 +14,10 @@ namespace {
 
 constexpr const char* kInsertRecord = "INSERT INTO records(id, body) VALUES(?1, ?2)";
 constexpr const char* kUpdateRecord = "UPDATE records SET body = ?2 WHERE id = ?1";
+
+BodyFormat BodyFormatOf(const Database* db) {
+  return db->layout == FileLayout::kCompact ? BodyFormat::kCompact : BodyFormat::kFixed;
+}
 constexpr const char* kDeleteRecord = "DELETE FROM records WHERE id = ?1";
 constexpr const char* kLastRecordId =
     "SELECT id FROM records WHERE id BETWEEN ?1 AND ?2 ORDER BY id DESC LIMIT 1";
@@ -135,7 +139,7 @@ std::uint32_t Add(Database* db, std::uint32_t store, std::uint16_t container,
   if (root == nullptr) return arbcode::NULL_RECORD;
   if (std::uint32_t code = ValidateTree(root)) return code;
   return WithDatabase(db, [&]() -> std::uint32_t {
-    if (std::uint32_t code = EncodeRecord(root, &db->body, db->bodyFormat)) return code;
+    if (std::uint32_t code = EncodeRecord(root, &db->body, BodyFormatOf(db))) return code;
     WriteScope scope(db);
     if (std::uint32_t code = scope.Begin()) return code;
     std::uint32_t id = *recordId;
@@ -169,7 +173,7 @@ std::uint32_t Modify(Database* db, std::uint32_t store, std::uint16_t container,
     if (std::uint32_t code = KeysOfRecord(db, store, container, recordId, root, &db->newKeys)) {
       return code;
     }
-    if (std::uint32_t code = EncodeRecord(root, &db->body, db->bodyFormat)) return code;
+    if (std::uint32_t code = EncodeRecord(root, &db->body, BodyFormatOf(db))) return code;
     if (std::uint32_t code =
             RunOnRow(db, kUpdateRecord, RowKey(store, container, recordId), &db->body)) {
       return code;

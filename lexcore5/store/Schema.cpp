@@ -1,6 +1,7 @@
 #include "store/Schema.h"
 
 #include <cstdio>
+#include <string_view>
 
 #include "ArbCodes.h"
 #include "store/Sqlite.h"
@@ -30,9 +31,8 @@ CREATE TABLE field_names(
   store INTEGER NOT NULL, kind INTEGER NOT NULL, name TEXT NOT NULL, tag INTEGER NOT NULL,
   UNIQUE(store, kind, name));
 INSERT INTO meta(key, value) VALUES('catalog_generation', 0);
-INSERT INTO meta(key, value) VALUES('body_format', 3);
+INSERT INTO meta(key, value) VALUES('layout', 'compact');
 )sql";
-static_assert(static_cast<int>(BodyFormat::kCompact) == 3, "the body format new files are made with");
 
 // The objects a file of ours holds, and nothing else: a file that carries our stamp but also views
 // or triggers has been tampered with and is refused.
@@ -91,19 +91,20 @@ std::uint32_t CodeOfStamp(std::int64_t applicationId, std::int64_t formatVersion
   return formatVersion == kFormatVersion ? arbcode::SUCCESS : arbcode::NOT_DB;
 }
 
-// Files made before the compact body format have no entry and keep their fixed format, so that older
-// builds can still read every record they hold.
-std::uint32_t ReadBodyFormat(sqlite3* connection, BodyFormat* format) {
+// Files made before the compact layout have no entry and keep the original one, so that the builds
+// that made them can still read every record and index entry they hold. A layout this build does
+// not know was written by a newer one.
+std::uint32_t ReadLayout(sqlite3* connection, FileLayout* layout) {
   sqlite3_stmt* statement = nullptr;
-  int result = sqlite3_prepare_v2(connection, "SELECT value FROM meta WHERE key = 'body_format'",
-                                  -1, &statement, nullptr);
+  int result = sqlite3_prepare_v2(connection, "SELECT value FROM meta WHERE key = 'layout'", -1,
+                                  &statement, nullptr);
   std::uint32_t code = arbcode::SUCCESS;
-  *format = BodyFormat::kFixed;
+  *layout = FileLayout::kOriginal;
   if (result == SQLITE_OK && (result = sqlite3_step(statement)) == SQLITE_ROW) {
-    const std::int64_t value = sqlite3_column_int64(statement, 0);
-    if (value == static_cast<std::int64_t>(BodyFormat::kCompact)) {
-      *format = BodyFormat::kCompact;
-    } else if (value != static_cast<std::int64_t>(BodyFormat::kFixed)) {
+    const auto* value = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+    if (value != nullptr && std::string_view(value) == "compact") {
+      *layout = FileLayout::kCompact;
+    } else {
       code = arbcode::NEWER_DB;
     }
   } else if (result != SQLITE_DONE) {
@@ -164,8 +165,7 @@ std::uint32_t IdentifyHeader(const unsigned char* header, std::size_t size) {
                      BigEndianAt(header + kUserVersionOffset));
 }
 
-std::uint32_t IdentifyDatabase(sqlite3* connection, CreateOptions* options,
-                               BodyFormat* bodyFormat) {
+std::uint32_t IdentifyDatabase(sqlite3* connection, CreateOptions* options, FileLayout* layout) {
   std::int64_t applicationId = 0;
   std::int64_t value = 0;
   if (std::uint32_t code = QueryInteger(connection, "PRAGMA application_id", &applicationId)) {
@@ -177,7 +177,7 @@ std::uint32_t IdentifyDatabase(sqlite3* connection, CreateOptions* options,
   if (value != kOwnTableCount) return arbcode::NOT_DB;
   if (std::uint32_t code = QueryInteger(connection, kCountForeignObjects, &value)) return code;
   if (value != 0) return arbcode::NOT_DB;
-  if (std::uint32_t code = ReadBodyFormat(connection, bodyFormat)) return code;
+  if (std::uint32_t code = ReadLayout(connection, layout)) return code;
   return ReadOptions(connection, options);
 }
 

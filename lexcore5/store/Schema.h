@@ -8,13 +8,21 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "store/RecordCodec.h"
 #include "store/RecordStore.h"
 
 namespace store {
 
 // Creates the tables in an empty database and stamps it; a store code.
 std::uint32_t CreateSchema(sqlite3* connection, const CreateOptions& options);
+
+// How records and index entries are laid out in a file. Files keep the layout they were made with.
+enum class FileLayout {
+  // Fixed-format record bodies; every index keeps entries of its own.
+  kOriginal,
+  // Compact record bodies; indexes with the same definition over the same container share one set
+  // of entries, kept under the lowest of their numbers.
+  kCompact,
+};
 
 // The size of SQLite's file header, the start of the first page.
 constexpr std::size_t kSqliteHeaderSize = 100;
@@ -26,10 +34,9 @@ constexpr std::size_t kSqliteHeaderSize = 100;
 std::uint32_t IdentifyHeader(const unsigned char* header, std::size_t size);
 
 // Checks that the connection's file is a database of ours that this build can read, and reads its
-// creation options and the format its record bodies are written in. NOT_DB for a foreign or
-// incomplete file, NEWER_DB for a newer format, OLD_DB for one without page checksums, a store code
-// for a damaged one. Reads only.
-std::uint32_t IdentifyDatabase(sqlite3* connection, CreateOptions* options,
-                               BodyFormat* bodyFormat);
+// creation options and its layout. NOT_DB for a foreign or incomplete file, NEWER_DB for a newer
+// format or layout, OLD_DB for one without page checksums, a store code for a damaged one. Reads
+// only.
+std::uint32_t IdentifyDatabase(sqlite3* connection, CreateOptions* options, FileLayout* layout);
 
 }  // namespace store

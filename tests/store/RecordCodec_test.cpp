@@ -1,6 +1,7 @@
 // The stored form of records: what goes in comes out, and no damaged body gets through.
 #include "store/RecordCodec.h"
 
+#include <cstring>
 #include <string>
 
 #include "StoreTestSupport.h"
@@ -109,6 +110,91 @@ TEST_F(RecordCodec, BrokenStructureBehindAGoodChecksumIsRefused) {
   std::string body = Sealed(root);
   body[0] = 2;
   EXPECT_EQ(Decode(body), arbcode::UNSUPPORTED_VERSION);
+}
+
+// Everything the compact format packs differently: tags and lengths past one varint byte, levels
+// that climb back several steps, the largest record IDs and pointers, empty and missing values.
+TEST_F(RecordCodec, BothFormatsKeepEveryFieldAlike) {
+  node* root = Root(300);
+  node* deep = AddGroup(AddGroup(AddGroup(root, 2), 3), 4);
+  AddText(deep, 65535, std::string(300, 'x'));
+  AddPointer(root, 5, 0xFFFFFFFF);
+  AddPointer(root, 6, 1);
+  node* withId = AddNumber(root, 128, -7);
+  withId->type |= kHasRecordId;
+  withId->recordId = 0xFFFFFFFF;
+  AddText(root, 7, "");
+
+  std::string fixed;
+  ASSERT_EQ(store::EncodeRecord(root, &fixed, store::BodyFormat::kFixed), arbcode::SUCCESS);
+  const std::string compact = Encode(root);
+  EXPECT_LT(compact.size(), fixed.size());
+  node* fromFixed = nullptr;
+  node* fromCompact = nullptr;
+  ASSERT_EQ(store::DecodeRecord(fixed, &pool_, &fromFixed), arbcode::SUCCESS);
+  ASSERT_EQ(store::DecodeRecord(compact, &pool_, &fromCompact), arbcode::SUCCESS);
+  const node* a = fromFixed;
+  const node* b = fromCompact;
+  for (const node* original = root; original != nullptr; original = original->next) {
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(b, nullptr);
+    for (const node* copy : {a, b}) {
+      EXPECT_EQ(copy->tag, original->tag);
+      EXPECT_EQ(copy->level, original->level);
+      EXPECT_EQ(copy->FieldKind(), original->FieldKind());
+      ASSERT_EQ(copy->length, original->length) << "tag " << original->tag;
+      EXPECT_EQ(copy->value == nullptr, original->value == nullptr) << "tag " << original->tag;
+      if (original->length != 0) {
+        EXPECT_EQ(std::memcmp(copy->value, original->value, copy->length), 0);
+      }
+      if (original != root && original->HasRecordId()) {
+        EXPECT_EQ(copy->recordId, original->recordId);
+      }
+    }
+    a = a->next;
+    b = b->next;
+  }
+  EXPECT_EQ(a, nullptr);
+  EXPECT_EQ(b, nullptr);
+}
+
+TEST_F(RecordCodec, AFormatByteChangedToTheOtherFormatIsRefused) {
+  std::string fixed;
+  ASSERT_EQ(store::EncodeRecord(Sample(), &fixed, store::BodyFormat::kFixed), arbcode::SUCCESS);
+  std::string compact = Encode(Sample());
+  std::swap(fixed[0], compact[0]);
+  EXPECT_EQ(Decode(fixed), arbcode::BLOCK_CHECKSUM);
+  EXPECT_EQ(Decode(compact), arbcode::BLOCK_CHECKSUM);
+}
+
+TEST_F(RecordCodec, BrokenCompactStructureBehindAGoodChecksumIsRefused) {
+  const auto sealed = [](const std::string& fields) {
+    std::string body = std::string(1, '\x03') + std::string(4, '\0') + fields;
+    store::SealRecordBody(&body);
+    return body;
+  };
+  // lead byte (type, flags, level step), tag varint, ...
+  const std::string root("\x00\x01", 2);
+  EXPECT_EQ(Decode(sealed(root)), arbcode::SUCCESS);
+  EXPECT_EQ(Decode(sealed(root + std::string("\x80\x01\x05", 3))), arbcode::SUCCESS);
+  EXPECT_EQ(Decode(sealed(root + std::string("\x2B\x02\x07", 3))), arbcode::SUCCESS);
+  EXPECT_EQ(Decode(sealed(root + std::string("\xC0\x02", 2))),
+            arbcode::DATA_ERROR);  // no such level step
+  EXPECT_EQ(Decode(sealed(root + std::string("\x80\x02\x02", 3))),
+            arbcode::DATA_ERROR);  // level jump
+  EXPECT_EQ(Decode(sealed(root + std::string("\x00\xFF\xFF\x04", 4))),
+            arbcode::DATA_ERROR);  // tag past 16 bits
+  EXPECT_EQ(Decode(sealed(root + std::string("\x00\x82", 2))), arbcode::DATA_ERROR);  // cut varint
+  EXPECT_EQ(Decode(sealed(root + std::string("\x28\x02\x07", 3))),
+            arbcode::DATA_ERROR);  // a packed pointer that is text
+  EXPECT_EQ(Decode(sealed(root + std::string("\x23\x02\x07", 3))),
+            arbcode::DATA_ERROR);  // a packed pointer without a value
+  EXPECT_EQ(Decode(sealed(root + std::string("\x08\x02\x09"
+                                             "abc",
+                                             6))),
+            arbcode::DATA_ERROR);  // value longer than the body
+  EXPECT_EQ(Decode(sealed(std::string("\x10\x01\x05", 3))),
+            arbcode::DATA_ERROR);  // a stored record ID on the root
 }
 
 }  // namespace

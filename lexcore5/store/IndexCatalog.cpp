@@ -117,7 +117,8 @@ void IndexCatalog::ShareTwinEntries(bool share) {
 void IndexCatalog::Regroup() {
   // The map runs in number order within a store, so the first of a set of twins owns the entries.
   std::vector<const IndexDefinition*> owners;
-  for (auto& [key, definition] : definitions_) {
+  for (auto& entry : definitions_) {
+    IndexDefinition& definition = entry.second;
     definition.entries = definition.number;
     if (!shareTwinEntries_) continue;
     auto owner = std::find_if(owners.begin(), owners.end(), [&](const IndexDefinition* candidate) {

@@ -51,6 +51,7 @@ bench: build
 	@$(BUILD)/bench/bars/bars_bench $(DB)
 	@$(BUILD)/bench/window/window_bench $(DB)
 	@$(BUILD)/bench/omw_bench ../shared/data/omw $(WORDNET)
+	@$(BUILD)/bench/size_bench $(WORDNET) ../shared/data/omw
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -16,6 +16,8 @@ constexpr std::uint8_t kLastType = kFieldTimestamp;
 constexpr std::size_t kValueAlign = 8;
 // Record pointers (context fields of this size) are the values the compact format packs.
 constexpr std::uint16_t kPointerSize = 4;
+// Records with more fields than this are parsed twice when decoded (see DecodeRecord).
+constexpr std::size_t kKeptHeaders = 32;
 
 constexpr std::size_t kFixedFieldSize = 6;
 constexpr std::uint8_t kFixedRecordId = 0x80;
@@ -203,6 +205,11 @@ class FieldReader {
   }
 
   bool ReadVarint(std::uint32_t max, std::uint32_t* value) {
+    // Most tags and lengths take one byte.
+    if (at_ != end_ && *at_ < 0x80) {
+      *value = *at_++;
+      return *value <= max;
+    }
     std::uint64_t result = 0;
     for (int shift = 0; shift < 35 && at_ != end_; shift += 7) {
       const std::uint8_t byte = *at_++;
@@ -274,12 +281,15 @@ std::uint32_t DecodeRecord(std::string_view body, PoolMemoryManager* pool, node*
   }
 
   // First pass: check everything and size the allocation, so the tree comes in two allocations.
+  // The headers of most records fit on the stack, so the second pass need not parse again.
   std::size_t count = 0;
   std::size_t valueBytes = 0;
+  FieldHeader kept[kKeptHeaders];
   FieldHeader field;
   for (FieldReader reader(format, fields, end); !reader.AtEnd(); ++count) {
     if (std::uint32_t code = reader.Next(&field)) return code;
     if (field.hasValue) valueBytes = AlignValue(valueBytes) + field.length;
+    if (count < kKeptHeaders) kept[count] = field;
   }
   if (count == 0) return arbcode::DATA_ERROR;
 
@@ -289,31 +299,32 @@ std::uint32_t DecodeRecord(std::string_view body, PoolMemoryManager* pool, node*
   std::size_t valueOffset = 0;
   FieldReader reader(format, fields, end);
   for (std::size_t i = 0; i < count; ++i) {
-    reader.Next(&field);
+    if (count > kKeptHeaders) reader.Next(&field);
+    const FieldHeader& header = count > kKeptHeaders ? field : kept[i];
     node& out = nodes[i];
     out = node{};
     out.next = i + 1 < count ? &nodes[i + 1] : nullptr;
     out.prev = i > 0 ? &nodes[i - 1] : nullptr;
-    out.tag = field.tag;
-    out.level = field.level;
-    out.length = field.length;
-    out.type = field.type;
-    if (field.hasRecordId) {
+    out.tag = header.tag;
+    out.level = header.level;
+    out.length = header.length;
+    out.type = header.type;
+    if (header.hasRecordId) {
       out.type |= kHasRecordId;
-      out.recordId = field.recordId;
+      out.recordId = header.recordId;
     }
-    if (field.hasValue) {
+    if (header.hasValue) {
       valueOffset = AlignValue(valueOffset);
       auto* value = values + valueOffset;
       out.value = value;
-      if (field.value == nullptr) {
+      if (header.value == nullptr) {
         for (std::size_t b = 0; b < kPointerSize; ++b) {
-          value[b] = static_cast<std::uint8_t>(field.pointer >> (8 * b));
+          value[b] = static_cast<std::uint8_t>(header.pointer >> (8 * b));
         }
-      } else if (field.length != 0) {
-        std::memcpy(value, field.value, field.length);
+      } else if (header.length != 0) {
+        std::memcpy(value, header.value, header.length);
       }
-      valueOffset += field.length;
+      valueOffset += header.length;
     }
   }
   *root = nodes;

@@ -8,14 +8,13 @@
 #include <sys/resource.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "DatabaseBuilder.h"
+#include "TimedBuild.h"
 
 namespace {
 
@@ -47,27 +46,21 @@ int main(int argc, char** argv) {
   const fs::path omw = argc > 1 ? argv[1] : "../shared/data/omw";
   const std::string wordnet = argc > 2 ? argv[2] : "/usr/share/wordnet";
   const std::string scratch = argc > 3 ? argv[3] : "/tmp";
-  importers::BuildOptions options;
-  options.output = scratch + "/omw_bench.fdb";
-  options.wordnetDir = wordnet;
-  options.force = true;
+  importers::BuildOptions options = bench::WordNetBuildOptions(wordnet, scratch + "/omw_bench.fdb");
   for (const std::string& file : TabFiles(omw)) options.tabs.push_back({file, ""});
   if (options.tabs.empty()) {
     std::fprintf(stderr, "omw_bench: no tab files in %s\n", omw.c_str());
     return 1;
   }
   PrintLoad("before");
-  importers::BuildReport report;
-  std::string error;
-  const auto start = std::chrono::steady_clock::now();
-  const bool built = importers::BuildDatabase(options, importers::Progress(), &report, &error);
-  const double seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const bench::TimedBuild run = bench::RunTimedBuild(options);
   PrintLoad("after");
-  if (!built) {
-    std::fprintf(stderr, "omw_bench: %s\n", error.c_str());
+  if (!run.built) {
+    std::fprintf(stderr, "omw_bench: %s\n", run.error.c_str());
     return 1;
   }
+  const importers::BuildReport& report = run.report;
+  const double seconds = run.seconds;
   const double size = static_cast<double>(fs::file_size(options.output)) / kMiB;
   fs::remove(options.output);
   rusage usage{};

@@ -7,12 +7,11 @@
 // ../shared/data/omw, /tmp). The databases are removed afterwards.
 #include <sqlite3.h>
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
-#include "DatabaseBuilder.h"
+#include "TimedBuild.h"
 
 namespace {
 
@@ -44,23 +43,19 @@ void PrintTables(const std::string& path) {
   sqlite3_close(connection);
 }
 
-bool Measure(const char* name, importers::BuildOptions options, double targetMiB) {
-  importers::BuildReport report;
-  std::string error;
-  const auto start = std::chrono::steady_clock::now();
-  const bool built = importers::BuildDatabase(options, importers::Progress(), &report, &error);
-  const double seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  if (!built) {
-    std::fprintf(stderr, "size_bench: %s: %s\n", name, error.c_str());
+bool Measure(const char* name, const importers::BuildOptions& options, double targetMiB) {
+  const bench::TimedBuild run = bench::RunTimedBuild(options);
+  if (!run.built) {
+    std::fprintf(stderr, "size_bench: %s: %s\n", name, run.error.c_str());
     return false;
   }
+  const importers::BuildReport& report = run.report;
   const double size = static_cast<double>(fs::file_size(options.output)) / kMiB;
   std::printf("%s: %u languages, %u synsets, %u senses, %u links\n", name,
               static_cast<unsigned>(report.languages.size()), report.synsets, report.senses,
               report.links);
   std::printf("  size %7.1f MiB (target at most %.0f MiB), built in %.1f s\n", size, targetMiB,
-              seconds);
+              run.seconds);
   PrintTables(options.output);
   fs::remove(options.output);
   return true;
@@ -72,10 +67,8 @@ int main(int argc, char** argv) {
   const std::string wordnet = argc > 1 ? argv[1] : "/usr/share/wordnet";
   const fs::path omw = argc > 2 ? argv[2] : "../shared/data/omw";
   const std::string scratch = argc > 3 ? argv[3] : "/tmp";
-  importers::BuildOptions options;
-  options.output = scratch + "/size_bench.fdb";
-  options.wordnetDir = wordnet;
-  options.force = true;
+  importers::BuildOptions options =
+      bench::WordNetBuildOptions(wordnet, scratch + "/size_bench.fdb");
   if (!Measure("WordNet 3.0", options, 60)) return 1;
   for (const char* language : kSevenLanguages) {
     const fs::path file = omw / language / (std::string("wn-data-") + language + ".tab");

@@ -27,7 +27,12 @@ void Cursor::Invalidate() {
 
 namespace {
 
+// Criteria items are large and a look-up builds several cursors of a few items each: growing the
+// list one step at a time would move them again and again.
+constexpr std::size_t kUsualCriteriaItems = 16;
+
 std::uint32_t Append(Cursor* cursor, CriteriaItem item) {
+  if (cursor->items.empty()) cursor->items.reserve(kUsualCriteriaItems);
   cursor->items.push_back(std::move(item));
   cursor->validated = false;
   cursor->Invalidate();

@@ -1,5 +1,8 @@
 #include "store/QueryEvaluator.h"
 
+#include <array>
+#include <cstddef>
+#include <memory_resource>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +25,7 @@ struct Operand {
   const QueryValue* constant = nullptr;
 };
 
-using Operands = std::vector<Operand>;
+using Operands = std::pmr::vector<Operand>;
 
 bool ReadValue(const node* field, Operand* out) {
   switch (field->FieldKind()) {
@@ -86,6 +89,8 @@ class Evaluator {
  public:
   Evaluator(const CompiledQuery& query, const QueryRecords& records, const QuerySettings& settings)
       : query_(query), records_(records), settings_(settings) {}
+  Evaluator(const Evaluator&) = delete;
+  Evaluator& operator=(const Evaluator&) = delete;
 
   bool Holds(int index) {
     const QueryNode& node = query_.nodes[static_cast<std::size_t>(index)];
@@ -112,7 +117,7 @@ class Evaluator {
  private:
   Operands Values(int index) {
     const QueryNode& node = query_.nodes[static_cast<std::size_t>(index)];
-    Operands out;
+    Operands out(&arena_);
     switch (node.kind) {
       case QueryNode::Kind::kConstant:
         out.push_back(node.value.isText ? Operand{true, 0, node.value.text, &node.value}
@@ -267,6 +272,10 @@ class Evaluator {
   const CompiledQuery& query_;
   const QueryRecords& records_;
   const QuerySettings& settings_;
+  // Every candidate record is weighed by a fresh evaluator: the operand lists of one evaluation
+  // live on its stack, not in the heap, unless repeated fields make them long.
+  std::array<std::byte, 2048> buffer_;
+  std::pmr::monotonic_buffer_resource arena_{buffer_.data(), buffer_.size()};
 };
 
 }  // namespace

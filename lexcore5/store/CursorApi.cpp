@@ -12,6 +12,7 @@
 #include "store/QueryCompiler.h"
 #include "store/QueryPlan.h"
 #include "store/RecordStore.h"
+#include "store/ResultReuse.h"
 #include "store/ResultStream.h"
 #include "store/StoredBody.h"
 
@@ -124,10 +125,21 @@ std::uint32_t EnsureResults(Cursor* cursor) {
     if (std::uint32_t code = Validate(cursor)) return code;
   }
   if (cursor->results) return arbcode::SUCCESS;
+  Database* home = nullptr;
+  std::string key = CursorResultsKey(*cursor, &home);
+  const std::uint64_t transaction = key.empty() ? 0 : ReusableTransaction(home);
+  if (transaction != 0) {
+    CursorResults known;
+    if (FindCursorResults(home, key, &known)) {
+      cursor->results = std::make_unique<ResultStream>(*cursor, std::move(known));
+      return arbcode::SUCCESS;
+    }
+  }
   QueryPlan plan;
   std::shared_ptr<const Collator> collator;
   if (std::uint32_t code = Plan(*cursor, &plan, &collator)) return code;
   cursor->results = std::make_unique<ResultStream>(*cursor, std::move(plan), std::move(collator));
+  if (transaction != 0) cursor->results->KeepWhenComplete(home, std::move(key), transaction);
   return arbcode::SUCCESS;
 }
 

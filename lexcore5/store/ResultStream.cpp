@@ -8,6 +8,7 @@
 #include "store/IndexScan.h"
 #include "store/Pool.h"
 #include "store/RecordCodec.h"
+#include "store/ResultReuse.h"
 #include "store/StoredBody.h"
 
 namespace store {
@@ -16,6 +17,14 @@ namespace {
 constexpr std::size_t kMaxPageSize = 1024;
 // Collecting a whole index range at once reads it in pages of this size.
 constexpr std::size_t kCollectPageSize = 4096;
+
+// A plan that reads nothing: the results are known.
+QueryPlan KnownResultsPlan(std::uint16_t yieldingSet) {
+  QueryPlan plan;
+  plan.drivingSet = plan.yieldingSet = yieldingSet;
+  plan.driver.kind = Driver::Kind::kIdList;
+  return plan;
+}
 
 }  // namespace
 
@@ -36,6 +45,23 @@ ResultStream::ResultStream(const Cursor& cursor, QueryPlan plan,
   poolStart_ = PoolMark(&pool_);
 }
 
+ResultStream::ResultStream(const Cursor& cursor, CursorResults known)
+    : ResultStream(cursor, KnownResultsPlan(known.yieldingSet), nullptr) {
+  ids_ = std::move(known.recordIds);
+}
+
+void ResultStream::KeepWhenComplete(Database* db, std::string key, std::uint64_t transaction) {
+  keepIn_ = db;
+  keepKey_ = std::move(key);
+  keepTransaction_ = transaction;
+}
+
+void ResultStream::KeepIfWanted() {
+  if (keepIn_ == nullptr) return;
+  KeepCursorResults(keepIn_, keepTransaction_, keepKey_, {plan_.yieldingSet, ids_});
+  keepIn_ = nullptr;
+}
+
 ResultStream::~ResultStream() {
   PoolFree(&pool_);
 }
@@ -43,7 +69,10 @@ ResultStream::~ResultStream() {
 std::uint32_t ResultStream::Reach(std::size_t index) {
   while (ids_.size() <= index) {
     if (nextCandidate_ == candidates_.size()) {
-      if (exhausted_) break;
+      if (exhausted_) {
+        KeepIfWanted();
+        break;
+      }
       candidates_.clear();
       nextCandidate_ = 0;
       if (std::uint32_t code = NextCandidates()) return code;

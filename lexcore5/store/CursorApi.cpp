@@ -30,7 +30,7 @@ namespace {
 
 // Criteria items are large and a look-up builds several cursors of a few items each: growing the
 // list one step at a time would move them again and again.
-constexpr std::size_t kUsualCriteriaItems = 16;
+constexpr std::size_t kUsualCriteriaItems = 8;
 
 std::uint32_t Append(Cursor* cursor, CriteriaItem item) {
   if (cursor->items.empty()) cursor->items.reserve(kUsualCriteriaItems);

@@ -209,8 +209,8 @@ class Compiler {
         QueryNode node{QueryNode::Kind::kConstant};
         node.value = item->value;
         if (node.value.isText) {
-          node.value.folded[0] = FoldedText(node.value.text, false);
-          node.value.folded[1] = FoldedText(node.value.text, true);
+          node.folded[0] = FoldedText(node.value.text, false);
+          node.folded[1] = FoldedText(node.value.text, true);
         }
         *out = {Add(std::move(node)), item->value.isText ? Shape::kText : Shape::kNumber};
         return true;

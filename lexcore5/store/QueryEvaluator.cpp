@@ -21,8 +21,8 @@ struct Operand {
   bool isText = false;
   std::int64_t number = 0;
   std::string_view text;
-  // Set for a constant, whose folded forms are prepared.
-  const QueryValue* constant = nullptr;
+  // Set for a constant: its folded forms, prepared when the criteria were compiled.
+  const std::u32string* folded = nullptr;
 };
 
 using Operands = std::pmr::vector<Operand>;
@@ -120,8 +120,8 @@ class Evaluator {
     Operands out(&arena_);
     switch (node.kind) {
       case QueryNode::Kind::kConstant:
-        out.push_back(node.value.isText ? Operand{true, 0, node.value.text, &node.value}
-                                        : Operand{false, node.value.number, {}, &node.value});
+        out.push_back(node.value.isText ? Operand{true, 0, node.value.text, node.folded}
+                                        : Operand{false, node.value.number, {}, node.folded});
         break;
       case QueryNode::Kind::kField:
         FieldValues(node.field, &out);
@@ -231,8 +231,8 @@ class Evaluator {
         thread_local std::u32string pattern;
         FoldInto(a.text, sensitive, &text);
         const std::u32string* folded = &pattern;
-        if (b.constant != nullptr) {
-          folded = &b.constant->folded[sensitive ? 1 : 0];
+        if (b.folded != nullptr) {
+          folded = &b.folded[sensitive ? 1 : 0];
         } else {
           FoldInto(b.text, sensitive, &pattern);
         }

@@ -1,4 +1,5 @@
 // The record store's cursor operations.
+#include <bit>
 #include <limits>
 #include <string>
 
@@ -64,8 +65,9 @@ std::uint32_t CheckIndexOver(const CursorSource& source, std::uint16_t index) {
 
 std::uint32_t Validate(Cursor* cursor) {
   if (std::uint32_t code = CompileCriteria(cursor->items, &cursor->query)) return code;
-  for (std::uint16_t set : SetsNamed(cursor->query)) {
-    if (cursor->sources[set].db == nullptr) {
+  const std::uint32_t named = SetsNamed(cursor->query);
+  for (std::uint16_t set = 0; set <= kMaxContextSets; ++set) {
+    if ((named & 1u << set) != 0 && cursor->sources[set].db == nullptr) {
       cursor->query.nodes.clear();
       return arbcode::BAD_QUERY_SOURCE;
     }
@@ -95,13 +97,13 @@ std::uint32_t Plan(const Cursor& cursor, QueryPlan* plan, std::shared_ptr<const 
     plan->join = true;
     plan->drivingConjuncts = ConjunctsOfSet(cursor.query, conjuncts, plan->drivingSet);
   } else {
-    const std::vector<std::uint16_t> sets = SetsNamed(cursor.query);
-    if (sets.size() != 1) {
+    const std::uint32_t sets = SetsNamed(cursor.query);
+    if (std::popcount(sets) != 1) {
       // Nothing to read: a cursor without a source of its own yields only through a join.
       plan->driver.kind = Driver::Kind::kIdList;
       return arbcode::SUCCESS;
     }
-    plan->drivingSet = plan->yieldingSet = sets[0];
+    plan->drivingSet = plan->yieldingSet = static_cast<std::uint16_t>(std::countr_zero(sets));
   }
   const CursorSource& source = cursor.sources[plan->drivingSet];
   SourceCatalog catalog;

@@ -235,14 +235,8 @@ std::vector<int> TopConjuncts(const CompiledQuery& query) {
   return out;
 }
 
-std::vector<std::uint16_t> SetsNamed(const CompiledQuery& query) {
-  std::vector<std::uint16_t> sets;
-  if (query.Empty()) return sets;
-  const std::uint32_t named = SetsUnder(query, static_cast<int>(query.nodes.size() - 1));
-  for (std::uint16_t set = 0; set <= kMaxContextSets; ++set) {
-    if ((named & 1u << set) != 0) sets.push_back(set);
-  }
-  return sets;
+std::uint32_t SetsNamed(const CompiledQuery& query) {
+  return query.Empty() ? 0 : SetsUnder(query, static_cast<int>(query.nodes.size() - 1));
 }
 
 std::vector<int> ConjunctsOfSet(const CompiledQuery& query, const std::vector<int>& conjuncts,

@@ -40,9 +40,6 @@ ResultStream::ResultStream(const Cursor& cursor, QueryPlan plan,
     exhausted_ = true;
   }
   PoolInit(&pool_, 1024);
-  // Candidates are loaded by the thousand; resetting to a mark keeps the first block for reuse.
-  PoolAllocate(&pool_, 1);
-  poolStart_ = PoolMark(&pool_);
 }
 
 ResultStream::ResultStream(const Cursor& cursor, CursorResults known)
@@ -157,7 +154,7 @@ std::uint32_t ResultStream::ScanAndSort() {
       return code;
     }
     for (const StoredRecord& stored : page) {
-      PoolReset(&pool_, poolStart_);
+      ResetPool();
       node* root = nullptr;
       if (std::uint32_t code = DecodeRecord(stored.body, &pool_, &root)) return code;
       records_.roots[set] = root;
@@ -177,6 +174,16 @@ std::uint32_t ResultStream::ScanAndSort() {
   for (const auto& match : matches) ids_.push_back(match.second);
   exhausted_ = true;
   return arbcode::SUCCESS;
+}
+
+void ResultStream::ResetPool() {
+  // The first block is made on first use, as a stream whose results were kept reads no record.
+  // Candidates are loaded by the thousand; resetting to a mark keeps that block for reuse.
+  if (poolStart_ == nullptr) {
+    PoolAllocate(&pool_, 1);
+    poolStart_ = PoolMark(&pool_);
+  }
+  PoolReset(&pool_, poolStart_);
 }
 
 std::uint32_t ResultStream::Load(std::uint16_t set, std::uint32_t recordId, bool* found) {
@@ -221,7 +228,7 @@ bool ResultStream::FreshBody(std::uint32_t recordId, std::string_view* body) con
 }
 
 std::uint32_t ResultStream::Consider(std::uint32_t candidate) {
-  PoolReset(&pool_, poolStart_);
+  ResetPool();
   const std::uint16_t driving = plan_.drivingSet;
   if (!plan_.join) {
     if (seen_.count(candidate) != 0) return arbcode::SUCCESS;

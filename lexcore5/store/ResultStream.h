@@ -54,6 +54,8 @@ class ResultStream {
   void ContinueAfter(std::string lastKey);
   std::uint32_t ScanAndSort();
   std::uint32_t Consider(std::uint32_t candidate);
+  // Empties the pool that candidates are decoded into.
+  void ResetPool();
   std::uint32_t Load(std::uint16_t set, std::uint32_t recordId, bool* found);
   bool Holds();
   // For a join: whether the driving record loaded last can join to a result at all.

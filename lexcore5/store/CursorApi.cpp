@@ -1,4 +1,5 @@
 // The record store's cursor operations.
+#include <bit>
 #include <limits>
 #include <string>
 
@@ -12,6 +13,7 @@
 #include "store/QueryCompiler.h"
 #include "store/QueryPlan.h"
 #include "store/RecordStore.h"
+#include "store/ResultReuse.h"
 #include "store/ResultStream.h"
 #include "store/StoredBody.h"
 
@@ -27,7 +29,12 @@ void Cursor::Invalidate() {
 
 namespace {
 
+// Criteria items are large and a look-up builds several cursors of a few items each: growing the
+// list one step at a time would move them again and again.
+constexpr std::size_t kUsualCriteriaItems = 8;
+
 std::uint32_t Append(Cursor* cursor, CriteriaItem item) {
+  if (cursor->items.empty()) cursor->items.reserve(kUsualCriteriaItems);
   cursor->items.push_back(std::move(item));
   cursor->validated = false;
   cursor->Invalidate();
@@ -58,8 +65,9 @@ std::uint32_t CheckIndexOver(const CursorSource& source, std::uint16_t index) {
 
 std::uint32_t Validate(Cursor* cursor) {
   if (std::uint32_t code = CompileCriteria(cursor->items, &cursor->query)) return code;
-  for (std::uint16_t set : SetsNamed(cursor->query)) {
-    if (cursor->sources[set].db == nullptr) {
+  const std::uint32_t named = SetsNamed(cursor->query);
+  for (std::uint16_t set = 0; set <= kMaxContextSets; ++set) {
+    if ((named & 1u << set) != 0 && cursor->sources[set].db == nullptr) {
       cursor->query.nodes.clear();
       return arbcode::BAD_QUERY_SOURCE;
     }
@@ -89,13 +97,13 @@ std::uint32_t Plan(const Cursor& cursor, QueryPlan* plan, std::shared_ptr<const 
     plan->join = true;
     plan->drivingConjuncts = ConjunctsOfSet(cursor.query, conjuncts, plan->drivingSet);
   } else {
-    const std::vector<std::uint16_t> sets = SetsNamed(cursor.query);
-    if (sets.size() != 1) {
+    const std::uint32_t sets = SetsNamed(cursor.query);
+    if (std::popcount(sets) != 1) {
       // Nothing to read: a cursor without a source of its own yields only through a join.
       plan->driver.kind = Driver::Kind::kIdList;
       return arbcode::SUCCESS;
     }
-    plan->drivingSet = plan->yieldingSet = sets[0];
+    plan->drivingSet = plan->yieldingSet = static_cast<std::uint16_t>(std::countr_zero(sets));
   }
   const CursorSource& source = cursor.sources[plan->drivingSet];
   SourceCatalog catalog;
@@ -119,10 +127,21 @@ std::uint32_t EnsureResults(Cursor* cursor) {
     if (std::uint32_t code = Validate(cursor)) return code;
   }
   if (cursor->results) return arbcode::SUCCESS;
+  Database* home = nullptr;
+  std::string key = CursorResultsKey(*cursor, &home);
+  const std::uint64_t transaction = key.empty() ? 0 : ReusableTransaction(home);
+  if (transaction != 0) {
+    CursorResults known;
+    if (FindCursorResults(home, key, &known)) {
+      cursor->results = std::make_unique<ResultStream>(*cursor, std::move(known));
+      return arbcode::SUCCESS;
+    }
+  }
   QueryPlan plan;
   std::shared_ptr<const Collator> collator;
   if (std::uint32_t code = Plan(*cursor, &plan, &collator)) return code;
   cursor->results = std::make_unique<ResultStream>(*cursor, std::move(plan), std::move(collator));
+  if (transaction != 0) cursor->results->KeepWhenComplete(home, std::move(key), transaction);
   return arbcode::SUCCESS;
 }
 

@@ -95,16 +95,23 @@ class Compiler {
     return item != nullptr && item->kind == CriteriaItem::Kind::kOperator && item->op == op;
   }
 
-  int Add(QueryNode node) {
-    out_->nodes.push_back(std::move(node));
-    return static_cast<int>(out_->nodes.size() - 1);
+  // Nodes are made where they stay, not moved there: they are large, and the list, reserved for
+  // one node per item, never grows.
+  QueryNode& NewNode(QueryNode::Kind kind) {
+    QueryNode& node = out_->nodes.emplace_back();
+    node.kind = kind;
+    return node;
   }
-  int AddBinary(QueryOp op, int left, int right) {
-    QueryNode node{QueryNode::Kind::kBinary};
+  int LastNode() const { return static_cast<int>(out_->nodes.size() - 1); }
+  int AddOperation(QueryNode::Kind kind, QueryOp op, int left, int right = -1) {
+    QueryNode& node = NewNode(kind);
     node.op = op;
     node.left = left;
     node.right = right;
-    return Add(std::move(node));
+    return LastNode();
+  }
+  int AddBinary(QueryOp op, int left, int right) {
+    return AddOperation(QueryNode::Kind::kBinary, op, left, right);
   }
 
   // OR and AND levels: both sides must be conditions.
@@ -131,10 +138,7 @@ class Compiler {
     const Nesting nesting(this);
     if (nesting.TooDeep() || !Negation(&operand)) return false;
     if (operand.shape != Shape::kCondition) return Error(arbcode::SYNTAX);
-    QueryNode node{QueryNode::Kind::kUnary};
-    node.op = QueryOp::kNot;
-    node.left = operand.index;
-    *out = {Add(std::move(node)), Shape::kCondition};
+    *out = {AddOperation(QueryNode::Kind::kUnary, QueryOp::kNot, operand.index), Shape::kCondition};
     return true;
   }
 
@@ -206,13 +210,13 @@ class Compiler {
       case CriteriaItem::Kind::kField:
         return Field(item->field, out);
       case CriteriaItem::Kind::kValue: {
-        QueryNode node{QueryNode::Kind::kConstant};
+        QueryNode& node = NewNode(QueryNode::Kind::kConstant);
         node.value = item->value;
         if (node.value.isText) {
-          node.value.folded[0] = FoldedText(node.value.text, false);
-          node.value.folded[1] = FoldedText(node.value.text, true);
+          node.folded[0] = FoldedText(node.value.text, false);
+          node.folded[1] = FoldedText(node.value.text, true);
         }
-        *out = {Add(std::move(node)), item->value.isText ? Shape::kText : Shape::kNumber};
+        *out = {LastNode(), item->value.isText ? Shape::kText : Shape::kNumber};
         return true;
       }
       case CriteriaItem::Kind::kOperator:
@@ -233,9 +237,8 @@ class Compiler {
     for (std::uint16_t tag : field.path) {
       if (tag == 0) return Error(arbcode::INVALID_TAG);
     }
-    QueryNode node{QueryNode::Kind::kField};
-    node.field = field;
-    *out = {Add(std::move(node)), Shape::kField};
+    NewNode(QueryNode::Kind::kField).field = field;
+    *out = {LastNode(), Shape::kField};
     return true;
   }
 

@@ -1,5 +1,8 @@
 #include "store/QueryEvaluator.h"
 
+#include <array>
+#include <cstddef>
+#include <memory_resource>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,11 +21,11 @@ struct Operand {
   bool isText = false;
   std::int64_t number = 0;
   std::string_view text;
-  // Set for a constant, whose folded forms are prepared.
-  const QueryValue* constant = nullptr;
+  // Set for a constant: its folded forms, prepared when the criteria were compiled.
+  const std::u32string* folded = nullptr;
 };
 
-using Operands = std::vector<Operand>;
+using Operands = std::pmr::vector<Operand>;
 
 bool ReadValue(const node* field, Operand* out) {
   switch (field->FieldKind()) {
@@ -86,6 +89,8 @@ class Evaluator {
  public:
   Evaluator(const CompiledQuery& query, const QueryRecords& records, const QuerySettings& settings)
       : query_(query), records_(records), settings_(settings) {}
+  Evaluator(const Evaluator&) = delete;
+  Evaluator& operator=(const Evaluator&) = delete;
 
   bool Holds(int index) {
     const QueryNode& node = query_.nodes[static_cast<std::size_t>(index)];
@@ -112,11 +117,11 @@ class Evaluator {
  private:
   Operands Values(int index) {
     const QueryNode& node = query_.nodes[static_cast<std::size_t>(index)];
-    Operands out;
+    Operands out(&arena_);
     switch (node.kind) {
       case QueryNode::Kind::kConstant:
-        out.push_back(node.value.isText ? Operand{true, 0, node.value.text, &node.value}
-                                        : Operand{false, node.value.number, {}, &node.value});
+        out.push_back(node.value.isText ? Operand{true, 0, node.value.text, node.folded}
+                                        : Operand{false, node.value.number, {}, node.folded});
         break;
       case QueryNode::Kind::kField:
         FieldValues(node.field, &out);
@@ -226,8 +231,8 @@ class Evaluator {
         thread_local std::u32string pattern;
         FoldInto(a.text, sensitive, &text);
         const std::u32string* folded = &pattern;
-        if (b.constant != nullptr) {
-          folded = &b.constant->folded[sensitive ? 1 : 0];
+        if (b.folded != nullptr) {
+          folded = &b.folded[sensitive ? 1 : 0];
         } else {
           FoldInto(b.text, sensitive, &pattern);
         }
@@ -267,6 +272,10 @@ class Evaluator {
   const CompiledQuery& query_;
   const QueryRecords& records_;
   const QuerySettings& settings_;
+  // Every candidate record is weighed by a fresh evaluator: the operand lists of one evaluation
+  // live on its stack, not in the heap, unless repeated fields make them long.
+  std::array<std::byte, 2048> buffer_;
+  std::pmr::monotonic_buffer_resource arena_{buffer_.data(), buffer_.size()};
 };
 
 }  // namespace

@@ -15,23 +15,18 @@ const QueryNode& At(const CompiledQuery& query, int index) {
   return query.nodes[static_cast<std::size_t>(index)];
 }
 
-void CollectSets(const CompiledQuery& query, int index, std::vector<std::uint16_t>* sets) {
-  if (index < 0) return;
+// The context sets whose fields the part of the criteria rooted at `index` names, one bit each
+// (the compiler admits sets 0 to kMaxContextSets only): planning asks this of every conjunct of
+// every cursor, so it must not allocate.
+std::uint32_t SetsUnder(const CompiledQuery& query, int index) {
+  if (index < 0) return 0;
   const QueryNode& node = At(query, index);
-  if (node.kind == QueryNode::Kind::kField) {
-    if (std::find(sets->begin(), sets->end(), node.field.contextSet) == sets->end()) {
-      sets->push_back(node.field.contextSet);
-    }
-    return;
-  }
-  CollectSets(query, node.left, sets);
-  CollectSets(query, node.right, sets);
+  if (node.kind == QueryNode::Kind::kField) return 1u << node.field.contextSet;
+  return SetsUnder(query, node.left) | SetsUnder(query, node.right);
 }
 
 bool OnlySet(const CompiledQuery& query, int index, std::uint16_t set) {
-  std::vector<std::uint16_t> sets;
-  CollectSets(query, index, &sets);
-  return sets.size() == 1 && sets[0] == set;
+  return SetsUnder(query, index) == 1u << set;
 }
 
 QueryOp Mirrored(QueryOp op) {
@@ -240,10 +235,8 @@ std::vector<int> TopConjuncts(const CompiledQuery& query) {
   return out;
 }
 
-std::vector<std::uint16_t> SetsNamed(const CompiledQuery& query) {
-  std::vector<std::uint16_t> sets;
-  if (!query.Empty()) CollectSets(query, static_cast<int>(query.nodes.size() - 1), &sets);
-  return sets;
+std::uint32_t SetsNamed(const CompiledQuery& query) {
+  return query.Empty() ? 0 : SetsUnder(query, static_cast<int>(query.nodes.size() - 1));
 }
 
 std::vector<int> ConjunctsOfSet(const CompiledQuery& query, const std::vector<int>& conjuncts,

@@ -67,8 +67,8 @@ std::vector<int> TopConjuncts(const CompiledQuery& query);
 bool FindJoin(const CompiledQuery& query, const std::vector<int>& conjuncts,
               std::uint16_t* yieldingSet, std::uint16_t* drivingSet, FieldOperand* drivingField);
 
-// The context sets whose fields the criteria name.
-std::vector<std::uint16_t> SetsNamed(const CompiledQuery& query);
+// The context sets whose fields the criteria name: bit n for set n.
+std::uint32_t SetsNamed(const CompiledQuery& query);
 
 // Those of `conjuncts` that name fields of `set` and of no other set.
 std::vector<int> ConjunctsOfSet(const CompiledQuery& query, const std::vector<int>& conjuncts,

@@ -54,9 +54,6 @@ struct QueryValue {
   bool isText = false;
   std::int64_t number = 0;
   std::string text;  // UTF-8
-  // The text's code points without and with regard to letter case, prepared once when the
-  // criteria are compiled.
-  std::u32string folded[2];
 };
 
 struct CriteriaItem {
@@ -74,6 +71,10 @@ struct QueryNode {
   int right = -1;
   FieldOperand field;
   QueryValue value;
+  // A text constant's code points without and with regard to letter case, prepared once when the
+  // criteria are compiled. Kept here, not in QueryValue, so that the criteria items a cursor
+  // collects stay small.
+  std::u32string folded[2];
 };
 
 struct CompiledQuery {

@@ -17,6 +17,10 @@ std::size_t CostOf(const std::string& range, const IndexPage& page) {
          2 * kEntryOverhead;
 }
 
+std::size_t CostOf(const std::string& criteria, const CursorResults& results) {
+  return criteria.size() + results.recordIds.size() * sizeof(std::uint32_t) + 2 * kEntryOverhead;
+}
+
 }  // namespace
 
 void ReadCache::SetBudget(std::size_t bytes) {
@@ -78,6 +82,14 @@ const IndexPage* ReadCache::FindIndexPage(const std::string& range) {
 
 void ReadCache::KeepIndexPage(const std::string& range, const IndexPage& page) {
   Keep(&Generation::pages, range, page);
+}
+
+const CursorResults* ReadCache::FindResults(const std::string& criteria) {
+  return Find(&Generation::results, criteria);
+}
+
+void ReadCache::KeepResults(const std::string& criteria, const CursorResults& results) {
+  Keep(&Generation::results, criteria, results);
 }
 
 std::string IndexRangeName(std::string_view from, std::string_view to, std::size_t limit) {

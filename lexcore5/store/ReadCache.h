@@ -1,6 +1,7 @@
-// Record bodies and pages of index entries read recently, so that reading them again costs no
-// B-tree search: a look-up reaches the same synsets as senses, hyperonyms and members' synsets,
-// and the viewer looks the same words up again and again. It knows nothing of the file: its owner
+// Record bodies, pages of index entries and complete results of cursors read recently, so that
+// reading them again costs no B-tree search and no second weighing of candidates: a look-up
+// reaches the same synsets as senses, hyperonyms and members' synsets, and the viewer looks the
+// same words up again and again. It knows nothing of the file: its owner
 // (Database) empties it whenever what it holds may no longer be what the file says.
 //
 // Two generations bound it: new entries go into the young one; when that is full the old one is
@@ -22,6 +23,12 @@ struct IndexPage {
   std::string lastKey;
 };
 
+// Every result of a cursor, in order, and the context set they belong to.
+struct CursorResults {
+  std::uint16_t yieldingSet = 0;
+  std::vector<std::uint32_t> recordIds;
+};
+
 class ReadCache {
  public:
   // At most about `bytes` in all; 0 keeps nothing.
@@ -36,10 +43,15 @@ class ReadCache {
   const IndexPage* FindIndexPage(const std::string& range);
   void KeepIndexPage(const std::string& range, const IndexPage& page);
 
+  // `criteria` names the cursor completely (see CursorResultsKey).
+  const CursorResults* FindResults(const std::string& criteria);
+  void KeepResults(const std::string& criteria, const CursorResults& results);
+
  private:
   struct Generation {
     std::unordered_map<std::int64_t, std::string> bodies;
     std::unordered_map<std::string, IndexPage> pages;
+    std::unordered_map<std::string, CursorResults> results;
     std::size_t bytes = 0;
   };
   // Makes room for `bytes` more in the young generation; false when they exceed a generation.

@@ -8,6 +8,7 @@
 #include "store/IndexScan.h"
 #include "store/Pool.h"
 #include "store/RecordCodec.h"
+#include "store/ResultReuse.h"
 #include "store/StoredBody.h"
 
 namespace store {
@@ -16,6 +17,14 @@ namespace {
 constexpr std::size_t kMaxPageSize = 1024;
 // Collecting a whole index range at once reads it in pages of this size.
 constexpr std::size_t kCollectPageSize = 4096;
+
+// A plan that reads nothing: the results are known.
+QueryPlan KnownResultsPlan(std::uint16_t yieldingSet) {
+  QueryPlan plan;
+  plan.drivingSet = plan.yieldingSet = yieldingSet;
+  plan.driver.kind = Driver::Kind::kIdList;
+  return plan;
+}
 
 }  // namespace
 
@@ -31,9 +40,23 @@ ResultStream::ResultStream(const Cursor& cursor, QueryPlan plan,
     exhausted_ = true;
   }
   PoolInit(&pool_, 1024);
-  // Candidates are loaded by the thousand; resetting to a mark keeps the first block for reuse.
-  PoolAllocate(&pool_, 1);
-  poolStart_ = PoolMark(&pool_);
+}
+
+ResultStream::ResultStream(const Cursor& cursor, CursorResults known)
+    : ResultStream(cursor, KnownResultsPlan(known.yieldingSet), nullptr) {
+  ids_ = std::move(known.recordIds);
+}
+
+void ResultStream::KeepWhenComplete(Database* db, std::string key, std::uint64_t transaction) {
+  keepIn_ = db;
+  keepKey_ = std::move(key);
+  keepTransaction_ = transaction;
+}
+
+void ResultStream::KeepIfWanted() {
+  if (keepIn_ == nullptr) return;
+  KeepCursorResults(keepIn_, keepTransaction_, keepKey_, {plan_.yieldingSet, ids_});
+  keepIn_ = nullptr;
 }
 
 ResultStream::~ResultStream() {
@@ -43,7 +66,10 @@ ResultStream::~ResultStream() {
 std::uint32_t ResultStream::Reach(std::size_t index) {
   while (ids_.size() <= index) {
     if (nextCandidate_ == candidates_.size()) {
-      if (exhausted_) break;
+      if (exhausted_) {
+        KeepIfWanted();
+        break;
+      }
       candidates_.clear();
       nextCandidate_ = 0;
       if (std::uint32_t code = NextCandidates()) return code;
@@ -128,7 +154,7 @@ std::uint32_t ResultStream::ScanAndSort() {
       return code;
     }
     for (const StoredRecord& stored : page) {
-      PoolReset(&pool_, poolStart_);
+      ResetPool();
       node* root = nullptr;
       if (std::uint32_t code = DecodeRecord(stored.body, &pool_, &root)) return code;
       records_.roots[set] = root;
@@ -148,6 +174,16 @@ std::uint32_t ResultStream::ScanAndSort() {
   for (const auto& match : matches) ids_.push_back(match.second);
   exhausted_ = true;
   return arbcode::SUCCESS;
+}
+
+void ResultStream::ResetPool() {
+  // The first block is made on first use, as a stream whose results were kept reads no record.
+  // Candidates are loaded by the thousand; resetting to a mark keeps that block for reuse.
+  if (poolStart_ == nullptr) {
+    PoolAllocate(&pool_, 1);
+    poolStart_ = PoolMark(&pool_);
+  }
+  PoolReset(&pool_, poolStart_);
 }
 
 std::uint32_t ResultStream::Load(std::uint16_t set, std::uint32_t recordId, bool* found) {
@@ -192,7 +228,7 @@ bool ResultStream::FreshBody(std::uint32_t recordId, std::string_view* body) con
 }
 
 std::uint32_t ResultStream::Consider(std::uint32_t candidate) {
-  PoolReset(&pool_, poolStart_);
+  ResetPool();
   const std::uint16_t driving = plan_.drivingSet;
   if (!plan_.join) {
     if (seen_.count(candidate) != 0) return arbcode::SUCCESS;

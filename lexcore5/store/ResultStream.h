@@ -14,6 +14,7 @@
 #include "store/CursorState.h"
 #include "store/QueryEvaluator.h"
 #include "store/QueryPlan.h"
+#include "store/ReadCache.h"
 
 namespace store {
 
@@ -21,6 +22,8 @@ class ResultStream {
  public:
   // `collator` orders text for the criteria (null: code point order) and must outlive the stream.
   ResultStream(const Cursor& cursor, QueryPlan plan, std::shared_ptr<const Collator> collator);
+  // A stream whose results are all known already (kept from an earlier cursor).
+  ResultStream(const Cursor& cursor, CursorResults known);
   ~ResultStream();
   ResultStream(const ResultStream&) = delete;
   ResultStream& operator=(const ResultStream&) = delete;
@@ -40,6 +43,9 @@ class ResultStream {
   // made since then must be seen.
   void ForgetFreshBody() { freshId_ = 0; }
 
+  // Once every result is found, offers them to `db` for cursors built alike (see ResultReuse.h).
+  void KeepWhenComplete(Database* db, std::string key, std::uint64_t transaction);
+
  private:
   std::uint32_t NextCandidates();
   std::uint32_t NextKeyPage();
@@ -48,12 +54,15 @@ class ResultStream {
   void ContinueAfter(std::string lastKey);
   std::uint32_t ScanAndSort();
   std::uint32_t Consider(std::uint32_t candidate);
+  // Empties the pool that candidates are decoded into.
+  void ResetPool();
   std::uint32_t Load(std::uint16_t set, std::uint32_t recordId, bool* found);
   bool Holds();
   // For a join: whether the driving record loaded last can join to a result at all.
   bool DrivingRecordQualifies();
   // Records a result; its body is the one loaded last.
   void Accept(std::uint32_t recordId);
+  void KeepIfWanted();
 
   const Cursor& cursor_;
   QueryPlan plan_;
@@ -77,6 +86,11 @@ class ResultStream {
   std::string loadedBody_;
   std::string freshBody_;
   std::uint32_t freshId_ = 0;
+
+  // Where and under which name the complete results are to be kept (null: nowhere).
+  Database* keepIn_ = nullptr;
+  std::string keepKey_;
+  std::uint64_t keepTransaction_ = 0;
 };
 
 }  // namespace store

@@ -1,0 +1,36 @@
+// Complete results of cursors kept in the database's ReadCache, so that a cursor built again with
+// the same criteria over the same sources is answered without planning, index reads or weighing
+// candidates. Results are kept only when every read that produced them happened in one read
+// transaction in which the cache was current, and they are found only while the cache is current:
+// so they are always what the file holds, and a write or another connection's commit drops them
+// with everything else the cache holds.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "store/ReadCache.h"
+
+namespace store {
+
+struct Cursor;
+struct Database;
+
+// Names everything the cursor's results depend on: criteria, sources, indexes and mode. Empty when
+// its results cannot be kept: no source, or sources in more than one database. *home is the
+// database that keeps them.
+std::string CursorResultsKey(const Cursor& cursor, Database** home);
+
+// The read transaction in which the results of a cursor starting now may be kept (0: none, as
+// when no read transaction is held or the cache is not current).
+std::uint64_t ReusableTransaction(Database* db);
+
+// Whether `db` holds the results named `key`, into *results.
+bool FindCursorResults(Database* db, const std::string& key, CursorResults* results);
+
+// Keeps `results` when `transaction` is still the current one: nothing can have changed the file
+// since the cursor started.
+void KeepCursorResults(Database* db, std::uint64_t transaction, const std::string& key,
+                       const CursorResults& results);
+
+}  // namespace store

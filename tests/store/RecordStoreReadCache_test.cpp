@@ -1,41 +1,22 @@
 // Reads kept for reading again: whatever changes the file (this handle, another connection, a bulk
 // transaction that is rolled back) must be seen by the next read, and the cache stays within its
 // budget.
+#include <limits>
 #include <vector>
 
-#include "StoreTestSupport.h"
-#include "store/Cursor.h"
+#include "TextIndexStoreTest.h"
 #include "store/ReadCache.h"
 
 namespace {
 
-constexpr std::uint32_t kStore = 100;
-constexpr std::uint16_t kContainer = 1;
-constexpr std::uint16_t kText = 2;
-constexpr std::uint16_t kTextIndex = 251;
-
-class RecordStoreReadCache : public StoreTest {
+class RecordStoreReadCache : public TextIndexStoreTest {
  protected:
-  void SetUp() override {
-    db_ = CreateAndOpen("kept.fdb");
-    const store::IndexComponent text = {{1, kText}, 2, store::KeyType::kText};
-    ASSERT_EQ(store::DefineIndex(db_, kStore, kTextIndex, kContainer, &text, 1), arbcode::SUCCESS);
-  }
-  void TearDown() override {
-    if (other_ != nullptr) Close(&other_);
-    Close(&db_);
-  }
-
   // The records in text order, read through the index as a cursor reads it.
   std::vector<std::string> InTextOrder(store::Database* db) {
     store::Cursor* cursor = nullptr;
     EXPECT_EQ(store::CursorInit(db, kStore, kContainer, &cursor), arbcode::SUCCESS);
     EXPECT_EQ(store::CursorSetMasterIndex(cursor, kTextIndex, 0), arbcode::SUCCESS);
-    std::vector<std::string> texts;
-    node* root = nullptr;
-    while (store::CursorRead(cursor, store::CursorMove::kNext, &pool_, &root) == arbcode::SUCCESS) {
-      texts.push_back(TextOf(root, kText));
-    }
+    std::vector<std::string> texts = ReadTexts(cursor, std::numeric_limits<std::size_t>::max());
     store::CursorFree(&cursor);
     return texts;
   }
@@ -44,9 +25,6 @@ class RecordStoreReadCache : public StoreTest {
     ASSERT_EQ(store::Modify(db, kStore, kContainer, id, TextRecord(&pool_, 1, kText, text), 0),
               arbcode::SUCCESS);
   }
-
-  store::Database* db_ = nullptr;
-  store::Database* other_ = nullptr;
 };
 
 TEST_F(RecordStoreReadCache, ChangesThroughEitherConnectionAreSeenByTheNextRead) {
@@ -68,7 +46,7 @@ TEST_F(RecordStoreReadCache, ChangesThroughEitherConnectionAreSeenByTheNextRead)
   EXPECT_EQ(StoredText(db_, kStore, kContainer, id, kText), "c");
   EXPECT_EQ(InTextOrder(db_), (std::vector<std::string>{"c", "x"}));
 
-  other_ = Open("kept.fdb");
+  other_ = Open(kFileName);
   readAll();
   Modify(other_, id, "d");
   AddTextRecord(other_, kStore, kContainer, 1, kText, "a");

@@ -4,30 +4,19 @@
 #include <string>
 #include <vector>
 
-#include "StoreTestSupport.h"
-#include "store/Cursor.h"
+#include "TextIndexStoreTest.h"
 #include "store/CursorState.h"
 #include "store/ResultReuse.h"
 
 namespace {
 
-constexpr std::uint32_t kStore = 100;
-constexpr std::uint16_t kContainer = 1;
-constexpr std::uint16_t kText = 2;
-constexpr std::uint16_t kTextIndex = 251;
 constexpr std::uint16_t kCaseSensitiveMode = 0x10A;
 
-class ResultReuse : public StoreTest {
+class ResultReuse : public TextIndexStoreTest {
  protected:
-  void SetUp() override {
-    db_ = CreateAndOpen("reuse.fdb");
-    const store::IndexComponent text = {{1, kText}, 2, store::KeyType::kText};
-    ASSERT_EQ(store::DefineIndex(db_, kStore, kTextIndex, kContainer, &text, 1), arbcode::SUCCESS);
-  }
   void TearDown() override {
     for (store::Cursor*& cursor : cursors_) store::CursorFree(&cursor);
-    if (other_ != nullptr) Close(&other_);
-    Close(&db_);
+    TextIndexStoreTest::TearDown();
   }
 
   // A cursor over the test container selecting records whose text equals `text`.
@@ -52,19 +41,6 @@ class ResultReuse : public StoreTest {
     return store::CursorResultsKey(*cursor, &home);
   }
 
-  // The texts of the cursor's results, `limit` at most.
-  std::vector<std::string> Texts(store::Cursor* cursor, std::size_t limit = 100) {
-    std::vector<std::string> texts;
-    node* root = nullptr;
-    while (texts.size() < limit &&
-           store::CursorRead(cursor, store::CursorMove::kNext, &pool_, &root) == arbcode::SUCCESS) {
-      texts.push_back(TextOf(root, kText));
-    }
-    return texts;
-  }
-
-  store::Database* db_ = nullptr;
-  store::Database* other_ = nullptr;
   std::vector<store::Cursor*> cursors_;
 };
 
@@ -106,14 +82,15 @@ TEST_F(ResultReuse, CursorsBuiltAgainGiveTheirOwnCompleteResults) {
   const std::vector<std::string> both = {"a", "A"};
 
   // A cursor read only in part leaves nothing that a later one could take as complete.
-  EXPECT_EQ(Texts(TextCursor("a", store::kDefaultMode, kTextIndex), 1).size(), 1u);
-  EXPECT_EQ(Texts(TextCursor("a", store::kDefaultMode, kTextIndex)).size(), 2u);
-  EXPECT_EQ(Texts(TextCursor("a", store::kDefaultMode, kTextIndex)).size(), 2u);
+  EXPECT_EQ(ReadTexts(TextCursor("a", store::kDefaultMode, kTextIndex), 1).size(), 1u);
+  EXPECT_EQ(ReadTexts(TextCursor("a", store::kDefaultMode, kTextIndex)).size(), 2u);
+  EXPECT_EQ(ReadTexts(TextCursor("a", store::kDefaultMode, kTextIndex)).size(), 2u);
 
   for (int time = 0; time < 2; ++time) {
-    EXPECT_EQ(Texts(TextCursor("a")), both) << time;
-    EXPECT_EQ(Texts(TextCursor("a", kCaseSensitiveMode)), std::vector<std::string>{"a"}) << time;
-    EXPECT_EQ(Texts(TextCursor("b")), std::vector<std::string>{"b"}) << time;
+    EXPECT_EQ(ReadTexts(TextCursor("a")), both) << time;
+    EXPECT_EQ(ReadTexts(TextCursor("a", kCaseSensitiveMode)), std::vector<std::string>{"a"})
+        << time;
+    EXPECT_EQ(ReadTexts(TextCursor("b")), std::vector<std::string>{"b"}) << time;
     std::uint32_t count = 0;
     EXPECT_EQ(store::CursorCount(TextCursor("a"), &count), arbcode::SUCCESS);
     EXPECT_EQ(count, 2u) << time;
@@ -130,7 +107,7 @@ TEST_F(ResultReuse, CursorsBuiltAgainGiveTheirOwnCompleteResults) {
   EXPECT_EQ(TextOf(root, kText), "a");
 
   AddTextRecord(db_, kStore, kContainer, 1, kText, "a");
-  EXPECT_EQ(Texts(TextCursor("a")), (std::vector<std::string>{"a", "A", "a"}));
+  EXPECT_EQ(ReadTexts(TextCursor("a")), (std::vector<std::string>{"a", "A", "a"}));
 }
 
 }  // namespace

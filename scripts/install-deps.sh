@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
-  libsqlite3-dev libicu-dev libexpat1-dev libcli11-dev
+  libsqlite3-dev libzstd-dev libicu-dev libexpat1-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   wordnet-base wordnet-dev
   qt6-base-dev fonts-dejavu-core fonts-wqy-microhei xvfb xauth xdotool

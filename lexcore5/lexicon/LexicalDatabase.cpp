@@ -190,6 +190,8 @@ std::uint32_t CreateLexicalDatabase(const char* path) {
   store::Database* db = nullptr;
   code = store::CreateDatabase(session, path, nullptr);
   if (code == arbcode::SUCCESS) code = store::OpenDatabase(session, path, nullptr, 0, &db, nullptr);
+  // A lexical database is written once by its builder and then mostly read.
+  if (code == arbcode::SUCCESS) code = store::PackRecords(db);
   // One transaction: a new file needs no sync for each of its hundreds of definitions.
   if (code == arbcode::SUCCESS) code = store::BeginBulk(db, true);
   if (code == arbcode::SUCCESS) code = store::SetStoreLocale(db, kIliVariantStore, "en");

@@ -1,6 +1,7 @@
 // Bulk transactions: many changes, one commit.
 #include "ArbCodes.h"
 #include "store/Database.h"
+#include "store/RecordRows.h"
 
 namespace store {
 namespace {
@@ -18,6 +19,7 @@ std::uint32_t UseFastSettings(Database* db, bool fast) {
 
 void EndBulk(Database* db) {
   ForgetReads(db);
+  DropPendingPacks(db);
   db->bulkActive = false;
   db->bulkDoomed = false;
   if (db->bulkFast) UseFastSettings(db, false);
@@ -49,11 +51,13 @@ std::uint32_t CommitBulk(Database* db) {
   return WithDatabase(db, [&]() -> std::uint32_t {
     if (!db->bulkActive) return arbcode::NO_TRANS_ACTIVE;
     db->reader.Release();
-    if (db->bulkDoomed) {
+    // Storing the pending packs can doom the transaction too.
+    const std::uint32_t stored = db->bulkDoomed ? arbcode::ABORT_TRANS : StorePendingPacks(db);
+    if (stored != arbcode::SUCCESS) {
       Execute(db->connection, "ROLLBACK");
       EndBulk(db);
       ReloadCatalog(db);
-      return arbcode::ABORT_TRANS;
+      return stored;
     }
     const std::uint32_t code = Execute(db->connection, "COMMIT");
     // A commit that failed for a lock leaves the transaction open (retry or abort); one that failed

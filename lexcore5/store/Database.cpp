@@ -70,22 +70,8 @@ void Shutdown(Database* db) {
   }
   db->bulkActive = false;
   db->bulkDoomed = false;
+  db->pendingPacks.clear();
   db->fileLock.Release();
-}
-
-std::uint32_t ReadBody(Database* db, std::int64_t rowKey) {
-  if (ReadCacheCurrent(db)) {
-    if (const std::string* kept = db->reads.FindBody(rowKey)) {
-      db->body.assign(*kept);
-      return arbcode::SUCCESS;
-    }
-  }
-  bool openedRead = false;
-  const std::uint32_t code =
-      db->reader.Read(db->connection, &db->statements, rowKey, &db->body, &openedRead);
-  if (openedRead && db->session != nullptr) db->session->releaser->Wake();
-  if (code == arbcode::SUCCESS && ConfirmReadCache(db)) db->reads.KeepBody(rowKey, db->body);
-  return code;
 }
 
 bool ReadCacheCurrent(const Database* db) {
@@ -150,6 +136,8 @@ std::uint32_t ReloadCatalog(Database* db) {
     return code;
   }
   if (std::uint32_t code = db->catalog.Load(&db->statements)) return code;
+  // Records may have been packed since (PackRecords bumps the generation).
+  if (std::uint32_t code = ReadFileLayout(db->connection, &db->layout)) return code;
   db->catalogGeneration = generation;
   return arbcode::SUCCESS;
 }

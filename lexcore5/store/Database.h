@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <map>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -13,7 +14,9 @@
 #include "platform/FileLock.h"
 #include "store/ApiGuard.h"
 #include "store/IndexCatalog.h"
+#include "store/PackCompressor.h"
 #include "store/ReadCache.h"
+#include "store/RecordPack.h"
 #include "store/RecordReader.h"
 #include "store/RecordStore.h"
 #include "store/Schema.h"
@@ -63,6 +66,13 @@ struct Database {
   void* scratchBase = nullptr;
   std::vector<std::string> oldKeys;
   std::vector<std::string> newKeys;
+
+  // The packed layout's packs changed in the open write transaction, unpacked (see RecordRows), and
+  // a count of the changes made to them, which a failed change compares (see WriteScope).
+  std::map<std::int64_t, RecordPack> pendingPacks;
+  std::uint64_t packChanges = 0;
+  PackCompressor packer;
+  std::string unpacked;
 };
 
 // Runs `body` under the database's mutex and the API guard; DB_HANDLE for a null handle.
@@ -81,10 +91,6 @@ void ResetScratch(Database* db);
 // Closes the connection and releases the lock; the handle may be deleted afterwards. Rolls back an
 // open bulk transaction.
 void Shutdown(Database* db);
-
-// Reads a stored record body into db->body (see RecordReader), telling the session's releaser when
-// a read transaction begins. NOT_FOUND when there is no such record.
-std::uint32_t ReadBody(Database* db, std::int64_t rowKey);
 
 // Whether db->reads may answer a read now: the reader holds the read transaction in which the cache
 // was last found current, and no write transaction is open.

@@ -1,5 +1,6 @@
 #include "store/DatabaseCheck.h"
 
+#include <limits>
 #include <string>
 
 #include "ArbCodes.h"
@@ -7,6 +8,8 @@
 #include "store/IndexMaintenance.h"
 #include "store/RecordAddress.h"
 #include "store/RecordCodec.h"
+#include "store/RecordPack.h"
+#include "store/RecordRows.h"
 
 namespace store {
 namespace {
@@ -16,11 +19,11 @@ constexpr const char* kEnd = "COMMIT";
 // Taking the read lock before the pages are read from disk keeps writers of other connections out
 // until the check ends, so that the file cannot change under it.
 constexpr const char* kTakeReadLock = "SELECT count(*) FROM meta";
-constexpr const char* kCountRecords = "SELECT count(*) FROM records";
-constexpr const char* kSelectRecords = "SELECT id, body FROM records";
 constexpr const char* kCountEntries = "SELECT count(*) FROM index_entries";
 constexpr const char* kHasEntry = "SELECT 1 FROM index_entries WHERE key = ?1";
-constexpr std::uint64_t kRecordsPerProgress = 1024;
+constexpr std::uint64_t kRowsPerProgress = 1024;
+// What the record visitor returns when the progress callback stops the check.
+constexpr std::uint32_t kStopped = arbcode::EOF_HIT;
 
 // Opening fails for these whatever the file's pages hold: there is nothing to check.
 bool Uncheckable(std::uint32_t code) {
@@ -57,24 +60,38 @@ class RecordChecker {
       : db_(db), progress_(progress), findings_(findings) {}
 
   // Reads every record; counts the index entries its keys should have and those that are missing.
+  // Progress goes by rows of the record table, a record or a pack of them.
   std::uint32_t Run() {
     std::uint64_t total = 0;
-    if (std::uint32_t code = CountRows(db_, kCountRecords, &total)) return code;
-    sqlite3_stmt* records = nullptr;
-    if (std::uint32_t code = db_->statements.Get(kSelectRecords, &records)) return code;
+    if (std::uint32_t code = CountRecordRows(db_, &total)) return code;
     if (std::uint32_t code = db_->statements.Get(kHasEntry, &lookup_)) return code;
-    StatementUse use(records);
-    int result;
-    while ((result = use.Step()) == SQLITE_ROW) {
-      if (std::uint32_t code = CheckRecord(use.ColumnInt(0), use.ColumnBytes(1))) return code;
-      if (++findings_->records % kRecordsPerProgress == 0 && progress_ &&
-          !progress_(CheckStage::kRecords, findings_->records, total)) {
-        findings_->stopped = true;
-        return arbcode::SUCCESS;
-      }
-    }
+    std::uint64_t rows = 0;
+    std::int64_t lastRow = -1;
+    const std::uint32_t code = ScanRecords(
+        db_, 0, std::numeric_limits<std::int64_t>::max(),
+        [&](std::int64_t rowKey, std::string_view body) -> std::uint32_t {
+          const std::int64_t row = db_->layout == FileLayout::kPacked ? PackKeyOf(rowKey) : rowKey;
+          if (row != lastRow) {
+            lastRow = row;
+            if (++rows % kRowsPerProgress == 0 && progress_ &&
+                !progress_(CheckStage::kRecords, rows, total)) {
+              return kStopped;
+            }
+          }
+          ++findings_->records;
+          return CheckRecord(rowKey, body);
+        },
+        [&](std::int64_t rowKey, std::uint32_t) -> std::uint32_t {
+          ++rows;
+          findings_->damagedRecords.push_back(rowKey);
+          return arbcode::SUCCESS;
+        });
     ResetScratch(db_);
-    if (result != SQLITE_DONE) return CodeOfSqlite(result);
+    if (code == kStopped) {
+      findings_->stopped = true;
+      return arbcode::SUCCESS;
+    }
+    if (code != arbcode::SUCCESS) return code;
     findings_->recordsChecked = true;
     return arbcode::SUCCESS;
   }

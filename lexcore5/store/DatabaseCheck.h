@@ -25,7 +25,8 @@ struct CheckFindings {
   // every read that reaches it.
   bool recordsChecked = false;
   std::uint64_t records = 0;
-  // Row keys (RecordAddress.h) of the records that fail their checksum or cannot be decoded.
+  // Row keys (RecordAddress.h) of the records that fail their checksum or cannot be decoded, and
+  // of the packs of records (RecordPack.h) that cannot be unpacked.
   std::vector<std::int64_t> damagedRecords;
   bool entriesChecked = false;
   std::uint64_t entries = 0;

@@ -100,7 +100,7 @@ std::uint32_t OpenInto(Database* db, const char* path, std::uint32_t flags,
   db->statements.Attach(db->connection);
   CreateOptions stored{};
   if (std::uint32_t code = IdentifyDatabase(db->connection, &stored, &db->layout)) return code;
-  db->catalog.ShareTwinEntries(db->layout == FileLayout::kCompact);
+  db->catalog.ShareTwinEntries(db->layout != FileLayout::kOriginal);
   if (std::uint32_t code = ReloadCatalog(db)) return code;
   if (options != nullptr) *options = stored;
   return arbcode::SUCCESS;

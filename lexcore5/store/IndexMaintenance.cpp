@@ -8,6 +8,7 @@
 #include "store/IndexKeys.h"
 #include "store/RecordAddress.h"
 #include "store/RecordCodec.h"
+#include "store/RecordRows.h"
 
 namespace store {
 namespace {
@@ -17,7 +18,6 @@ constexpr const char* kDeleteEntry = "DELETE FROM index_entries WHERE key = ?1";
 constexpr const char* kDeleteEntryRange = "DELETE FROM index_entries WHERE key >= ?1 AND key < ?2";
 constexpr const char* kSelectEntryRange =
     "SELECT key FROM index_entries WHERE key >= ?1 AND key < ?2";
-constexpr const char* kSelectContainer = "SELECT id, body FROM records WHERE id BETWEEN ?1 AND ?2";
 
 std::uint32_t RunForEachKey(Database* db, const char* sql, const std::vector<std::string>& keys) {
   if (keys.empty()) return arbcode::SUCCESS;
@@ -116,24 +116,24 @@ std::uint32_t RebuildIndex(Database* db, const IndexDefinition& definition) {
   if (!definition.OwnsEntries()) return arbcode::SUCCESS;
   const std::shared_ptr<const Collator> collator = db->catalog.CollatorOf(definition.store);
   if (collator == nullptr) return arbcode::IX_FAILURE;
-  if (std::uint32_t code = db->statements.Get(kSelectContainer, &statement)) return code;
-  StatementUse use(statement);
-  use.BindInt(1, RowKey(definition.store, definition.container, 1));
-  use.BindInt(2, RowKey(definition.store, definition.container, 0xFFFFFFFF));
   std::vector<std::string> keys;
-  int result;
-  while ((result = use.Step()) == SQLITE_ROW) {
-    const std::uint32_t recordId = RecordIdOfRowKey(use.ColumnInt(0));
-    node* root = nullptr;
-    ResetScratch(db);
-    if (DecodeRecord(use.ColumnBytes(1), &db->scratchPool, &root) != arbcode::SUCCESS) continue;
-    if (std::uint32_t code = BuildIndexKeys(definition, *collator, root, recordId, &keys)) {
-      return code;
-    }
-    if (std::uint32_t code = InsertEntries(db, keys)) return code;
-  }
+  // A damaged record or pack gives no entries, as it could not have been stored with them.
+  const std::uint32_t code = ScanRecords(
+      db, RowKey(definition.store, definition.container, 1),
+      RowKey(definition.store, definition.container, 0xFFFFFFFF),
+      [&](std::int64_t rowKey, std::string_view body) -> std::uint32_t {
+        node* root = nullptr;
+        ResetScratch(db);
+        if (DecodeRecord(body, &db->scratchPool, &root) != arbcode::SUCCESS) return 0;
+        if (std::uint32_t failed =
+                BuildIndexKeys(definition, *collator, root, RecordIdOfRowKey(rowKey), &keys)) {
+          return failed;
+        }
+        return InsertEntries(db, keys);
+      },
+      [](std::int64_t, std::uint32_t) { return arbcode::SUCCESS; });
   ResetScratch(db);
-  return result == SQLITE_DONE ? arbcode::SUCCESS : CodeOfSqlite(result);
+  return code;
 }
 
 }  // namespace store

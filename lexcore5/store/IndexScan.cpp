@@ -4,6 +4,7 @@
 #include "store/Database.h"
 #include "store/IndexKeys.h"
 #include "store/RecordAddress.h"
+#include "store/RecordRows.h"
 
 namespace store {
 namespace {
@@ -12,10 +13,9 @@ constexpr const char* kKeysBetween =
     "SELECT key FROM index_entries WHERE key >= ?1 AND key < ?2 ORDER BY key LIMIT ?3";
 constexpr const char* kKeysFrom =
     "SELECT key FROM index_entries WHERE key >= ?1 ORDER BY key LIMIT ?2";
-constexpr const char* kBodiesAfter =
-    "SELECT id, body FROM records WHERE id > ?1 AND id <= ?2 ORDER BY id LIMIT ?3";
-constexpr const char* kRowsAfter =
-    "SELECT id FROM records WHERE id > ?1 AND id <= ?2 ORDER BY id LIMIT ?3";
+constexpr std::uint32_t kLastRecordId = 0xFFFFFFFF;
+// What a scan's visitor returns once it has all it asked for.
+constexpr std::uint32_t kEnough = arbcode::EOF_HIT;
 
 }  // namespace
 
@@ -65,16 +65,15 @@ std::uint32_t ReadRecordIds(Database* db, std::uint32_t store, std::uint16_t con
                             std::vector<std::uint32_t>* ids) {
   ids->clear();
   if (!IsValidStore(store)) return arbcode::INVALID_STORE_NUM;
+  if (afterId == kLastRecordId || limit == 0) return arbcode::SUCCESS;
   return WithDatabase(db, [&]() -> std::uint32_t {
-    sqlite3_stmt* statement = nullptr;
-    if (std::uint32_t code = db->statements.Get(kRowsAfter, &statement)) return code;
-    StatementUse use(statement);
-    use.BindInt(1, RowKey(store, container, afterId));
-    use.BindInt(2, RowKey(store, container, 0xFFFFFFFF));
-    use.BindInt(3, static_cast<std::int64_t>(limit));
-    int result;
-    while ((result = use.Step()) == SQLITE_ROW) ids->push_back(RecordIdOfRowKey(use.ColumnInt(0)));
-    return result == SQLITE_DONE ? arbcode::SUCCESS : CodeOfSqlite(result);
+    const std::uint32_t code = ScanRecordKeys(
+        db, RowKey(store, container, afterId + 1), RowKey(store, container, kLastRecordId),
+        [&](std::int64_t rowKey) -> std::uint32_t {
+          ids->push_back(RecordIdOfRowKey(rowKey));
+          return ids->size() == limit ? kEnough : arbcode::SUCCESS;
+        });
+    return code == kEnough ? arbcode::SUCCESS : code;
   });
 }
 
@@ -83,18 +82,16 @@ std::uint32_t ReadRecordPage(Database* db, std::uint32_t store, std::uint16_t co
                              std::vector<StoredRecord>* records) {
   records->clear();
   if (!IsValidStore(store)) return arbcode::INVALID_STORE_NUM;
+  if (afterId == kLastRecordId || limit == 0) return arbcode::SUCCESS;
   return WithDatabase(db, [&]() -> std::uint32_t {
-    sqlite3_stmt* statement = nullptr;
-    if (std::uint32_t code = db->statements.Get(kBodiesAfter, &statement)) return code;
-    StatementUse use(statement);
-    use.BindInt(1, RowKey(store, container, afterId));
-    use.BindInt(2, RowKey(store, container, 0xFFFFFFFF));
-    use.BindInt(3, static_cast<std::int64_t>(limit));
-    int result;
-    while ((result = use.Step()) == SQLITE_ROW) {
-      records->push_back({RecordIdOfRowKey(use.ColumnInt(0)), std::string(use.ColumnBytes(1))});
-    }
-    return result == SQLITE_DONE ? arbcode::SUCCESS : CodeOfSqlite(result);
+    const std::uint32_t code = ScanRecords(
+        db, RowKey(store, container, afterId + 1), RowKey(store, container, kLastRecordId),
+        [&](std::int64_t rowKey, std::string_view body) -> std::uint32_t {
+          records->push_back({RecordIdOfRowKey(rowKey), std::string(body)});
+          return records->size() == limit ? kEnough : arbcode::SUCCESS;
+        },
+        [](std::int64_t, std::uint32_t damage) { return damage; });
+    return code == kEnough ? arbcode::SUCCESS : code;
   });
 }
 

@@ -29,10 +29,26 @@ void ReadCache::SetBudget(std::size_t bytes) {
 }
 
 void ReadCache::Clear() {
+  for (RecentPack& pack : recentPacks_) pack.key = -1;
   // Every write of a bulk load clears: an empty cache must cost nothing to clear.
   if (young_.bytes == 0 && old_.bytes == 0) return;
   young_ = Generation{};
   old_ = Generation{};
+}
+
+const std::string* ReadCache::FindPack(std::int64_t packKey) const {
+  for (const RecentPack& pack : recentPacks_) {
+    if (pack.key == packKey) return &pack.unpacked;
+  }
+  return nullptr;
+}
+
+void ReadCache::SwapPack(std::int64_t packKey, std::string* unpacked) {
+  if (generationBudget_ == 0) return;
+  RecentPack& replaced = recentPacks_[nextPack_];
+  nextPack_ = (nextPack_ + 1) % recentPacks_.size();
+  replaced.key = packKey;
+  replaced.unpacked.swap(*unpacked);
 }
 
 bool ReadCache::MakeRoom(std::size_t bytes) {

@@ -9,6 +9,7 @@
 // so what is in use survives while what is not is dropped a generation later.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -39,6 +40,12 @@ class ReadCache {
   const std::string* FindBody(std::int64_t rowKey);
   void KeepBody(std::int64_t rowKey, const std::string& body);
 
+  // A pack of records unpacked lately (RecordPack.h), or null: a look-up reads neighbouring
+  // records of a few containers in turn, and unpacking costs more than reading. Swapping in a pack
+  // leaves the one it replaces (or an empty string) in *unpacked.
+  const std::string* FindPack(std::int64_t packKey) const;
+  void SwapPack(std::int64_t packKey, std::string* unpacked);
+
   // `range` names the read completely (bounds and limit: see IndexRangeName).
   const IndexPage* FindIndexPage(const std::string& range);
   void KeepIndexPage(const std::string& range, const IndexPage& page);
@@ -64,6 +71,13 @@ class ReadCache {
 
   Generation young_;
   Generation old_;
+  struct RecentPack {
+    std::int64_t key = -1;
+    std::string unpacked;
+  };
+  // Replaced in turn.
+  std::array<RecentPack, 8> recentPacks_;
+  std::size_t nextPack_ = 0;
   std::size_t generationBudget_ = 0;
 };
 

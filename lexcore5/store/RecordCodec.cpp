@@ -3,13 +3,13 @@
 #include <cstring>
 
 #include "ArbCodes.h"
+#include "store/Bytes.h"
 #include "store/Crc32.h"
 #include "store/Pool.h"
 
 namespace store {
 namespace {
 
-constexpr std::size_t kHeaderSize = 5;
 constexpr std::uint8_t kLastType = kFieldTimestamp;
 // Values start at multiples of this inside a decoded record, so that readers may load them as
 // integers in place.
@@ -29,29 +29,6 @@ constexpr std::uint8_t kCompactRecordId = 0x10;
 constexpr std::uint8_t kCompactPointer = 0x20;
 constexpr int kLevelShift = 6;
 enum LevelStep : std::uint8_t { kDeeper = 0, kSameLevel = 1, kLevelFollows = 2 };
-
-void PutU16(std::string* out, std::uint16_t value) {
-  out->push_back(static_cast<char>(value & 0xFF));
-  out->push_back(static_cast<char>(value >> 8));
-}
-
-void PutU32(std::string* out, std::uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8) out->push_back(static_cast<char>(value >> shift));
-}
-
-void PutVarint(std::string* out, std::uint32_t value) {
-  for (; value >= 0x80; value >>= 7) out->push_back(static_cast<char>(value | 0x80));
-  out->push_back(static_cast<char>(value));
-}
-
-std::uint16_t U16At(const std::uint8_t* bytes) {
-  return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8);
-}
-
-std::uint32_t U32At(const std::uint8_t* bytes) {
-  return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-         static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
-}
 
 std::size_t AlignValue(std::size_t offset) {
   return (offset + kValueAlign - 1) & ~(kValueAlign - 1);
@@ -205,21 +182,7 @@ class FieldReader {
   }
 
   bool ReadVarint(std::uint32_t max, std::uint32_t* value) {
-    // Most tags and lengths take one byte.
-    if (at_ != end_ && *at_ < 0x80) {
-      *value = *at_++;
-      return *value <= max;
-    }
-    std::uint64_t result = 0;
-    for (int shift = 0; shift < 35 && at_ != end_; shift += 7) {
-      const std::uint8_t byte = *at_++;
-      result |= static_cast<std::uint64_t>(byte & 0x7F) << shift;
-      if ((byte & 0x80) == 0) {
-        *value = static_cast<std::uint32_t>(result);
-        return result <= max;
-      }
-    }
-    return false;
+    return store::ReadVarint(&at_, end_, max, value);
   }
 
   bool TakeValue(FieldHeader* field) {
@@ -239,7 +202,7 @@ class FieldReader {
 }  // namespace
 
 std::uint32_t EncodeRecord(const node* root, std::string* body, BodyFormat format) {
-  body->assign(kHeaderSize, '\0');
+  body->assign(kBodyHeaderSize, '\0');
   (*body)[0] = static_cast<char>(format);
   int previousLevel = 0;
   for (const node* field = root; field != nullptr; field = field->next) {
@@ -260,23 +223,24 @@ std::uint32_t EncodeRecord(const node* root, std::string* body, BodyFormat forma
 }
 
 void SealRecordBody(std::string* body) {
-  if (body->size() < kHeaderSize) return;
-  const std::uint32_t crc = BodyChecksum(static_cast<std::uint8_t>((*body)[0]),
-                                         body->data() + kHeaderSize, body->size() - kHeaderSize);
+  if (body->size() < kBodyHeaderSize) return;
+  const std::uint32_t crc =
+      BodyChecksum(static_cast<std::uint8_t>((*body)[0]), body->data() + kBodyHeaderSize,
+                   body->size() - kBodyHeaderSize);
   for (std::size_t i = 0; i < 4; ++i) (*body)[1 + i] = static_cast<char>(crc >> (8 * i));
 }
 
 std::uint32_t DecodeRecord(std::string_view body, PoolMemoryManager* pool, node** root) {
-  if (body.size() < kHeaderSize) return arbcode::DATA_ERROR;
+  if (body.size() < kBodyHeaderSize) return arbcode::DATA_ERROR;
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(body.data());
   const std::uint8_t format = bytes[0];
   if (format != static_cast<std::uint8_t>(BodyFormat::kFixed) &&
       format != static_cast<std::uint8_t>(BodyFormat::kCompact)) {
     return arbcode::UNSUPPORTED_VERSION;
   }
-  const std::uint8_t* fields = bytes + kHeaderSize;
+  const std::uint8_t* fields = bytes + kBodyHeaderSize;
   const std::uint8_t* end = bytes + body.size();
-  if (BodyChecksum(format, fields, body.size() - kHeaderSize) != U32At(bytes + 1)) {
+  if (BodyChecksum(format, fields, body.size() - kBodyHeaderSize) != U32At(bytes + 1)) {
     return arbcode::BLOCK_CHECKSUM;
   }
 

@@ -14,6 +14,7 @@
 // integer but the level an unsigned LEB128 varint.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -23,6 +24,9 @@
 namespace store {
 
 enum class BodyFormat : std::uint8_t { kFixed = 1, kCompact = 3 };
+
+// The format byte and the CRC-32 before the fields.
+constexpr std::size_t kBodyHeaderSize = 5;
 
 // Replaces *body with the encoding of the tree that starts at `root` (which must be level 0) and
 // runs to the end of its node list. GED_BAD_LEVEL / GED_SKIP_LEVEL for broken levels, INVALID_TAG

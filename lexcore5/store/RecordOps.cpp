@@ -6,54 +6,32 @@
 #include "store/Pool.h"
 #include "store/RecordAddress.h"
 #include "store/RecordCodec.h"
+#include "store/RecordRows.h"
 #include "store/StoredBody.h"
 #include "store/WriteScope.h"
 
 namespace store {
 namespace {
 
-constexpr const char* kInsertRecord = "INSERT INTO records(id, body) VALUES(?1, ?2)";
-constexpr const char* kUpdateRecord = "UPDATE records SET body = ?2 WHERE id = ?1";
+constexpr std::uint32_t kLastRecordIdValue = 0xFFFFFFFF;
 
 BodyFormat BodyFormatOf(const Database* db) {
-  return db->layout == FileLayout::kCompact ? BodyFormat::kCompact : BodyFormat::kFixed;
+  return db->layout == FileLayout::kOriginal ? BodyFormat::kFixed : BodyFormat::kCompact;
 }
-constexpr const char* kDeleteRecord = "DELETE FROM records WHERE id = ?1";
-constexpr const char* kLastRecordId =
-    "SELECT id FROM records WHERE id BETWEEN ?1 AND ?2 ORDER BY id DESC LIMIT 1";
-constexpr std::uint32_t kLastRecordIdValue = 0xFFFFFFFF;
 
 std::uint32_t CheckAddress(Database* db, std::uint32_t store) {
   if (db == nullptr) return arbcode::DB_HANDLE;
   return IsValidStore(store) ? arbcode::SUCCESS : arbcode::INVALID_STORE_NUM;
 }
 
-// Runs a statement over one record row: the row key in slot 1 and, when given, the body in slot 2.
-std::uint32_t RunOnRow(Database* db, const char* sql, std::int64_t rowKey,
-                       const std::string* body) {
-  sqlite3_stmt* statement = nullptr;
-  if (std::uint32_t code = db->statements.Get(sql, &statement)) return code;
-  StatementUse use(statement);
-  use.BindInt(1, rowKey);
-  if (body != nullptr) use.BindBlob(2, *body);
-  return use.Run();
-}
-
 // The next free record ID of (store, container): one past the highest in use (IDs start at 1).
 std::uint32_t NextRecordId(Database* db, std::uint32_t store, std::uint16_t container,
                            std::uint32_t* recordId) {
-  sqlite3_stmt* statement = nullptr;
-  if (std::uint32_t code = db->statements.Get(kLastRecordId, &statement)) return code;
-  StatementUse use(statement);
-  use.BindInt(1, RowKey(store, container, 1));
-  use.BindInt(2, RowKey(store, container, kLastRecordIdValue));
-  const int result = use.Step();
-  if (result == SQLITE_DONE) {
-    *recordId = 1;
-    return arbcode::SUCCESS;
+  std::uint32_t last = 0;
+  if (std::uint32_t code = LastRecordId(db, RowKey(store, container, 1),
+                                        RowKey(store, container, kLastRecordIdValue), &last)) {
+    return code;
   }
-  if (result != SQLITE_ROW) return CodeOfSqlite(result);
-  const std::uint32_t last = RecordIdOfRowKey(use.ColumnInt(0));
   if (last == kLastRecordIdValue) return arbcode::NO_MORE_DRNS;
   *recordId = last + 1;
   return arbcode::SUCCESS;
@@ -64,8 +42,7 @@ std::uint32_t NextRecordId(Database* db, std::uint32_t store, std::uint16_t cont
 std::uint32_t StoredKeys(Database* db, std::uint32_t store, std::uint16_t container,
                          std::uint32_t recordId, bool* intact) {
   db->oldKeys.clear();
-  if (std::uint32_t code =
-          SelectBody(&db->statements, RowKey(store, container, recordId), &db->body)) {
+  if (std::uint32_t code = SelectRecordBody(db, RowKey(store, container, recordId), &db->body)) {
     return code;
   }
   ResetScratch(db);
@@ -149,7 +126,7 @@ std::uint32_t Add(Database* db, std::uint32_t store, std::uint16_t container,
     if (std::uint32_t code = KeysOfRecord(db, store, container, id, root, &db->newKeys)) {
       return code;
     }
-    if (std::uint32_t code = RunOnRow(db, kInsertRecord, RowKey(store, container, id), &db->body)) {
+    if (std::uint32_t code = InsertRecordBody(db, RowKey(store, container, id), db->body)) {
       return code;
     }
     if (std::uint32_t code = InsertEntries(db, db->newKeys)) return code;
@@ -174,8 +151,7 @@ std::uint32_t Modify(Database* db, std::uint32_t store, std::uint16_t container,
       return code;
     }
     if (std::uint32_t code = EncodeRecord(root, &db->body, BodyFormatOf(db))) return code;
-    if (std::uint32_t code =
-            RunOnRow(db, kUpdateRecord, RowKey(store, container, recordId), &db->body)) {
+    if (std::uint32_t code = ReplaceRecordBody(db, RowKey(store, container, recordId), db->body)) {
       return code;
     }
     if (std::uint32_t code = UpdateEntries(db, store, container, recordId, intact)) return code;
@@ -194,8 +170,7 @@ std::uint32_t Delete(Database* db, std::uint32_t store, std::uint16_t container,
     if (std::uint32_t code = StoredKeys(db, store, container, recordId, &intact)) return code;
     db->newKeys.clear();
     if (std::uint32_t code = UpdateEntries(db, store, container, recordId, intact)) return code;
-    if (std::uint32_t code =
-            RunOnRow(db, kDeleteRecord, RowKey(store, container, recordId), nullptr)) {
+    if (std::uint32_t code = EraseRecordBody(db, RowKey(store, container, recordId))) {
       return code;
     }
     return scope.Commit();

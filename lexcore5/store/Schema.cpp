@@ -19,6 +19,9 @@ constexpr std::size_t kUserVersionOffset = 60;
 constexpr std::size_t kApplicationIdOffset = 68;
 constexpr std::size_t kOptionsSize = 17;
 
+constexpr const char* kCompactName = "compact";
+constexpr const char* kPackedName = "packed";
+
 constexpr const char* kTables = R"sql(
 CREATE TABLE meta(key TEXT PRIMARY KEY NOT NULL, value) WITHOUT ROWID;
 CREATE TABLE records(id INTEGER PRIMARY KEY, body BLOB NOT NULL);
@@ -91,29 +94,6 @@ std::uint32_t CodeOfStamp(std::int64_t applicationId, std::int64_t formatVersion
   return formatVersion == kFormatVersion ? arbcode::SUCCESS : arbcode::NOT_DB;
 }
 
-// Files made before the compact layout have no entry and keep the original one, so that the builds
-// that made them can still read every record and index entry they hold. A layout this build does
-// not know was written by a newer one.
-std::uint32_t ReadLayout(sqlite3* connection, FileLayout* layout) {
-  sqlite3_stmt* statement = nullptr;
-  int result = sqlite3_prepare_v2(connection, "SELECT value FROM meta WHERE key = 'layout'", -1,
-                                  &statement, nullptr);
-  std::uint32_t code = arbcode::SUCCESS;
-  *layout = FileLayout::kOriginal;
-  if (result == SQLITE_OK && (result = sqlite3_step(statement)) == SQLITE_ROW) {
-    const auto* value = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
-    if (value != nullptr && std::string_view(value) == "compact") {
-      *layout = FileLayout::kCompact;
-    } else {
-      code = arbcode::NEWER_DB;
-    }
-  } else if (result != SQLITE_DONE) {
-    code = CodeOfSqlite(result);
-  }
-  sqlite3_finalize(statement);
-  return code;
-}
-
 std::uint32_t ReadOptions(sqlite3* connection, CreateOptions* options) {
   sqlite3_stmt* statement = nullptr;
   int result = sqlite3_prepare_v2(connection, "SELECT value FROM meta WHERE key = 'create_options'",
@@ -132,6 +112,31 @@ std::uint32_t ReadOptions(sqlite3* connection, CreateOptions* options) {
 }
 
 }  // namespace
+
+// Files made before the compact layout have no entry and keep the original one, so that the builds
+// that made them can still read every record and index entry they hold. A layout this build does
+// not know was written by a newer one.
+std::uint32_t ReadFileLayout(sqlite3* connection, FileLayout* layout) {
+  sqlite3_stmt* statement = nullptr;
+  int result = sqlite3_prepare_v2(connection, "SELECT value FROM meta WHERE key = 'layout'", -1,
+                                  &statement, nullptr);
+  std::uint32_t code = arbcode::SUCCESS;
+  *layout = FileLayout::kOriginal;
+  if (result == SQLITE_OK && (result = sqlite3_step(statement)) == SQLITE_ROW) {
+    const auto* value = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+    if (value != nullptr && std::string_view(value) == kCompactName) {
+      *layout = FileLayout::kCompact;
+    } else if (value != nullptr && std::string_view(value) == kPackedName) {
+      *layout = FileLayout::kPacked;
+    } else {
+      code = arbcode::NEWER_DB;
+    }
+  } else if (result != SQLITE_DONE) {
+    code = CodeOfSqlite(result);
+  }
+  sqlite3_finalize(statement);
+  return code;
+}
 
 std::uint32_t CreateSchema(sqlite3* connection, const CreateOptions& options) {
   char stamp[96];
@@ -159,6 +164,12 @@ std::uint32_t CreateSchema(sqlite3* connection, const CreateOptions& options) {
   return code;
 }
 
+std::uint32_t StorePackedLayout(sqlite3* connection) {
+  char sql[80];
+  std::snprintf(sql, sizeof sql, "UPDATE meta SET value = '%s' WHERE key = 'layout'", kPackedName);
+  return Execute(connection, sql);
+}
+
 std::uint32_t IdentifyHeader(const unsigned char* header, std::size_t size) {
   if (size < kSqliteHeaderSize) return arbcode::NOT_DB;
   return CodeOfStamp(BigEndianAt(header + kApplicationIdOffset),
@@ -177,7 +188,7 @@ std::uint32_t IdentifyDatabase(sqlite3* connection, CreateOptions* options, File
   if (value != kOwnTableCount) return arbcode::NOT_DB;
   if (std::uint32_t code = QueryInteger(connection, kCountForeignObjects, &value)) return code;
   if (value != 0) return arbcode::NOT_DB;
-  if (std::uint32_t code = ReadLayout(connection, layout)) return code;
+  if (std::uint32_t code = ReadFileLayout(connection, layout)) return code;
   return ReadOptions(connection, options);
 }
 

@@ -22,7 +22,16 @@ enum class FileLayout {
   // Compact record bodies; indexes with the same definition over the same container share one set
   // of entries, kept under the lowest of their numbers.
   kCompact,
+  // As compact, with the records of a container kept in compressed packs of consecutive IDs
+  // (RecordPack).
+  kPacked,
 };
+
+// Reads the layout a file records (kOriginal when it records none). NEWER_DB for a layout this
+// build does not know.
+std::uint32_t ReadFileLayout(sqlite3* connection, FileLayout* layout);
+// Records the packed layout; inside a write transaction.
+std::uint32_t StorePackedLayout(sqlite3* connection);
 
 // The size of SQLite's file header, the start of the first page.
 constexpr std::size_t kSqliteHeaderSize = 100;

@@ -2,6 +2,7 @@
 
 #include "ArbCodes.h"
 #include "store/Database.h"
+#include "store/RecordRows.h"
 
 namespace store {
 namespace {
@@ -35,6 +36,11 @@ std::uint32_t WriteScope::Begin() {
   db_->reader.Release();
   ForgetReads(db_);
   changesAtBegin_ = sqlite3_total_changes64(db_->connection);
+  packChangesAtBegin_ = db_->packChanges;
+  // A savepoint's rollback would undo packs stored inside it that are no longer pending.
+  if (UsesSavepoint()) {
+    if (std::uint32_t code = StorePendingPacks(db_)) return code;
+  }
   if (!db_->bulkActive || UsesSavepoint()) {
     if (std::uint32_t code = RunCached(db_, db_->bulkActive ? kSavepoint : kBegin)) return code;
   }
@@ -45,6 +51,9 @@ std::uint32_t WriteScope::Begin() {
 }
 
 std::uint32_t WriteScope::Commit() {
+  if (!db_->bulkActive) {
+    if (std::uint32_t code = StorePendingPacks(db_)) return code;
+  }
   if (!db_->bulkActive || UsesSavepoint()) {
     if (std::uint32_t code = RunCached(db_, db_->bulkActive ? kRelease : kCommit)) return code;
   }
@@ -55,11 +64,13 @@ std::uint32_t WriteScope::Commit() {
 void WriteScope::Rollback() {
   open_ = false;
   if (!db_->bulkActive) {
+    DropPendingPacks(db_);
     RunCached(db_, kRollback);
   } else if (UsesSavepoint()) {
     RunCached(db_, kRollbackTo);
     RunCached(db_, kRelease);
-  } else if (sqlite3_total_changes64(db_->connection) != changesAtBegin_) {
+  } else if (sqlite3_total_changes64(db_->connection) != changesAtBegin_ ||
+             db_->packChanges != packChangesAtBegin_) {
     db_->bulkDoomed = true;
   }
   if (kind_ == Kind::kCatalogChange) ReloadCatalog(db_);

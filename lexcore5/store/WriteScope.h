@@ -40,6 +40,7 @@ class WriteScope {
   Kind kind_;
   bool open_ = false;
   std::int64_t changesAtBegin_ = 0;
+  std::uint64_t packChangesAtBegin_ = 0;
 };
 
 }  // namespace store

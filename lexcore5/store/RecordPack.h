@@ -40,8 +40,9 @@ constexpr unsigned SlotOf(std::int64_t rowKey) {
   return static_cast<unsigned>(rowKey & (kPackSlots - 1));
 }
 
-// The slot mask of a stored pack, read without unpacking it. False for a stored pack too short to
-// have one or of another format.
+// The slot mask of a stored pack, read without unpacking it and so without proof: for finding the
+// next free ID, where a damaged mask is caught when the pack is unpacked for the change. False for
+// a stored pack too short to have one or of another format.
 bool StoredPackMask(std::string_view stored, SlotMask* mask);
 
 // Replaces *unpacked with the unpacked form of a stored pack, after proving it intact:

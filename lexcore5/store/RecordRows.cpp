@@ -23,9 +23,6 @@ constexpr const char* kRowsBetween =
     "SELECT id, body FROM records WHERE id BETWEEN ?1 AND ?2 ORDER BY id";
 constexpr const char* kRowKeysBetween =
     "SELECT id FROM records WHERE id BETWEEN ?1 AND ?2 ORDER BY id";
-static_assert(kPackHeaderSize == 9, "kPackHeadsBetween reads the header");
-constexpr const char* kPackHeadsBetween =
-    "SELECT id, substr(body, 1, 9) FROM records WHERE id BETWEEN ?1 AND ?2 ORDER BY id";
 constexpr const char* kCountRows = "SELECT count(*) FROM records";
 // Packs a bulk transaction keeps unpacked at most (a few megabytes) before it stores them.
 constexpr std::size_t kMaxPendingPacks = 4096;
@@ -251,10 +248,13 @@ std::uint32_t ScanRecordKeys(Database* db, std::int64_t first, std::int64_t last
     return ScanRows(db, kRowKeysBetween, first, last,
                     [&](StatementUse& row) { return visit(row.ColumnInt(0)); });
   }
-  return ScanRows(db, kPackHeadsBetween, first, last, [&](StatementUse& row) -> std::uint32_t {
+  // Unpacked, not read from the header alone: the mask is proven only with the records.
+  return ScanRows(db, kRowsBetween, first, last, [&](StatementUse& row) -> std::uint32_t {
     const std::int64_t packKey = row.ColumnInt(0);
-    SlotMask mask = 0;
-    if (!StoredPackMask(row.ColumnBytes(1), &mask)) return arbcode::DATA_ERROR;
+    if (std::uint32_t code = UnpackPack(row.ColumnBytes(1), &db->packer, &db->unpacked)) {
+      return code;
+    }
+    const SlotMask mask = detail::MaskOf(db->unpacked);
     for (unsigned slot = 0; slot < kPackSlots; ++slot) {
       const std::int64_t key = packKey + slot;
       if ((mask >> slot & 1U) == 0 || key < first || key > last) continue;

@@ -36,8 +36,8 @@ using RecordVisit = std::function<std::uint32_t(std::int64_t rowKey, std::string
 using DamageVisit = std::function<std::uint32_t(std::int64_t rowKey, std::uint32_t code)>;
 std::uint32_t ScanRecords(Database* db, std::int64_t first, std::int64_t last,
                           const RecordVisit& visit, const DamageVisit& damaged);
-// Calls visit(rowKey) for every record with a row key in [first, last], in order, without reading
-// the bodies. DATA_ERROR for a pack whose header is damaged.
+// Calls visit(rowKey) for every record with a row key in [first, last], in order, without decoding
+// the bodies. A store code for a damaged pack.
 std::uint32_t ScanRecordKeys(Database* db, std::int64_t first, std::int64_t last,
                              const std::function<std::uint32_t(std::int64_t rowKey)>& visit);
 // The number of rows of the record table (records or packs).

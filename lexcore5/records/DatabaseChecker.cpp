@@ -6,6 +6,7 @@
 #include "ArbError.h"
 #include "store/DatabaseCheck.h"
 #include "store/RecordAddress.h"
+#include "store/RecordPack.h"
 
 namespace {
 
@@ -41,6 +42,11 @@ std::string RecordAddressText(std::int64_t rowKey) {
          std::to_string(store::RecordIdOfRowKey(rowKey));
 }
 
+std::string PackAddressText(std::int64_t rowKey) {
+  return RecordAddressText(rowKey) + " to " +
+         std::to_string(store::RecordIdOfRowKey(rowKey) + store::kPackSlots - 1);
+}
+
 std::vector<std::string> ReportOf(const store::CheckFindings& findings) {
   std::vector<std::string> report;
   if (findings.openCode != 0) {
@@ -60,6 +66,11 @@ std::vector<std::string> ReportOf(const store::CheckFindings& findings) {
     report.push_back("Records: " + Count(findings.records, "checked") + ", " +
                      Count(findings.damagedRecords.size(), "damaged") +
                      Places(findings.damagedRecords, RecordAddressText) + ".");
+    if (!findings.damagedPacks.empty()) {
+      report.push_back("Packs of records: " + Count(findings.damagedPacks.size(), "damaged") +
+                       Places(findings.damagedPacks, PackAddressText) +
+                       "; none of their records can be read.");
+    }
   } else if (!findings.stopped) {
     report.push_back(
         "Records and index entries were not checked: no read gets past a damaged page.");

@@ -83,7 +83,7 @@ class RecordChecker {
         },
         [&](std::int64_t rowKey, std::uint32_t) -> std::uint32_t {
           ++rows;
-          findings_->damagedRecords.push_back(rowKey);
+          findings_->damagedPacks.push_back(rowKey);
           return arbcode::SUCCESS;
         });
     ResetScratch(db_);

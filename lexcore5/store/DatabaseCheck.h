@@ -25,9 +25,11 @@ struct CheckFindings {
   // every read that reaches it.
   bool recordsChecked = false;
   std::uint64_t records = 0;
-  // Row keys (RecordAddress.h) of the records that fail their checksum or cannot be decoded, and
-  // of the packs of records (RecordPack.h) that cannot be unpacked.
+  // Row keys (RecordAddress.h) of the records that fail their checksum or cannot be decoded.
   std::vector<std::int64_t> damagedRecords;
+  // Row keys of the packs of records (RecordPack.h) that cannot be unpacked: none of their records
+  // can be read.
+  std::vector<std::int64_t> damagedPacks;
   bool entriesChecked = false;
   std::uint64_t entries = 0;
   // Entries the intact records give but the index lacks, and entries no intact record gives.
@@ -37,7 +39,8 @@ struct CheckFindings {
 
   bool Damaged() const {
     return openCode != 0 || !pages.damaged.empty() || pages.headerPages != 0 ||
-           !damagedRecords.empty() || missingEntries != 0 || strayEntries != 0;
+           !damagedRecords.empty() || !damagedPacks.empty() || missingEntries != 0 ||
+           strayEntries != 0;
   }
 };
 

@@ -180,8 +180,9 @@ TEST_F(PackedRecords, ADamagedPackIsReportedForEachOfItsRecordsAndNeverRead) {
   store::CheckFindings findings;
   ASSERT_EQ(store::CheckDatabaseFile(session_, PathOf("packed.fdb").c_str(), nullptr, &findings),
             arbcode::SUCCESS);
-  ASSERT_EQ(findings.damagedRecords.size(), 1u);
-  EXPECT_EQ(findings.damagedRecords[0] & 0xFFFFFFFF, 0);
+  EXPECT_TRUE(findings.damagedRecords.empty());
+  ASSERT_EQ(findings.damagedPacks.size(), 1u);
+  EXPECT_EQ(findings.damagedPacks[0] & 0xFFFFFFFF, 0);
   EXPECT_EQ(findings.records, 9u);
   EXPECT_TRUE(findings.pages.damaged.empty());
 }

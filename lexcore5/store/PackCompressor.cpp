@@ -22,8 +22,10 @@ std::uint32_t PackCompressor::Compress(std::string_view bytes, std::string* out)
   if (compressor_ == nullptr) {
     compressor_ = ZSTD_createCCtx();
     if (compressor_ == nullptr) return arbcode::MEM;
-    // The frame carries no checksum of its own (the default): the pack's CRC-32 covers the bytes.
-    if (ZSTD_isError(ZSTD_CCtx_setParameter(compressor_, ZSTD_c_compressionLevel, kLevel))) {
+    // The frame's checksum is what proves a pack intact. A damaged header that drops it leaves the
+    // checksum's bytes behind the frame, which the decompressor refuses.
+    if (ZSTD_isError(ZSTD_CCtx_setParameter(compressor_, ZSTD_c_compressionLevel, kLevel)) ||
+        ZSTD_isError(ZSTD_CCtx_setParameter(compressor_, ZSTD_c_checksumFlag, 1))) {
       return arbcode::MEM;
     }
   }

@@ -20,11 +20,12 @@ class PackCompressor {
   PackCompressor(const PackCompressor&) = delete;
   PackCompressor& operator=(const PackCompressor&) = delete;
 
-  // Appends the compressed frame of `bytes` to *out. MEM when the compressor fails.
+  // Appends the compressed frame of `bytes`, with a checksum of them, to *out. MEM when the
+  // compressor fails.
   std::uint32_t Compress(std::string_view bytes, std::string* out);
   // Appends what the frame `compressed` holds to *out. BLOCK_CHECKSUM for a frame that is broken,
-  // cut short or followed by more bytes; DATA_ERROR when it would grow *out past `limit` bytes; MEM
-  // when the decompressor cannot be made.
+  // cut short, followed by more bytes or not matching its checksum; DATA_ERROR when it would grow
+  // *out past `limit` bytes; MEM when the decompressor cannot be made.
   std::uint32_t Expand(std::string_view compressed, std::size_t limit, std::string* out);
 
  private:

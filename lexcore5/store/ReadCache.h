@@ -76,7 +76,7 @@ class ReadCache {
     std::string unpacked;
   };
   // Replaced in turn.
-  std::array<RecentPack, 8> recentPacks_;
+  std::array<RecentPack, 32> recentPacks_;
   std::size_t nextPack_ = 0;
   std::size_t generationBudget_ = 0;
 };

@@ -4,7 +4,6 @@
 
 #include "ArbCodes.h"
 #include "store/Bytes.h"
-#include "store/Crc32.h"
 #include "store/RecordCodec.h"
 
 namespace store {
@@ -43,12 +42,12 @@ std::uint32_t UnpackPack(std::string_view stored, PackCompressor* compressor,
                          std::string* unpacked) {
   if (stored.size() < kPackHeaderSize) return arbcode::DATA_ERROR;
   if (BytesOf(stored)[0] != kPackFormat) return arbcode::UNSUPPORTED_VERSION;
-  unpacked->assign(stored.substr(1, kMaskSize));
+  unpacked->clear();
   if (std::uint32_t code =
           compressor->Expand(stored.substr(kPackHeaderSize), kMaxUnpackedSize, unpacked)) {
     return code;
   }
-  if (Crc32(unpacked->data(), unpacked->size()) != U32At(BytesOf(stored) + 1 + kMaskSize)) {
+  if (unpacked->size() < kMaskSize || detail::MaskOf(*unpacked) != U32At(BytesOf(stored) + 1)) {
     return arbcode::BLOCK_CHECKSUM;
   }
   return MatchesMask(*unpacked) ? arbcode::SUCCESS : arbcode::DATA_ERROR;
@@ -129,8 +128,7 @@ std::uint32_t RecordPack::Store(PackCompressor* compressor, std::string* stored)
   stored->clear();
   stored->push_back(static_cast<char>(kPackFormat));
   PutU32(stored, mask_);
-  PutU32(stored, Crc32(unpacked.data(), unpacked.size()));
-  return compressor->Compress(std::string_view(unpacked).substr(kMaskSize), stored);
+  return compressor->Compress(unpacked, stored);
 }
 
 }  // namespace store

@@ -5,13 +5,11 @@
 //
 // A stored pack:
 //   format byte kPackFormat | slot mask (32-bit little-endian; bit i: the record base + i exists)
-//   | CRC-32 of the mask and the unpacked bytes (32-bit little-endian)
-//   | the unpacked bytes as one Zstandard frame (PackCompressor)
-// The unpacked bytes hold, for each slot of the mask from the lowest, the length (varint) and the
-// bytes of the record's compact body without its format byte and checksum. Those are rebuilt when
-// a body is taken out; the pack's checksum covers the bodies meanwhile.
-//
-// Unpacked form, as read paths keep it: the mask, then the unpacked bytes.
+//   | the unpacked form as one Zstandard frame with its content checksum (PackCompressor)
+// The unpacked form is the mask again, then, for each slot of the mask from the lowest, the length
+// (varint) and the bytes of the record's compact body without its format byte and checksum. Those
+// are rebuilt when a body is taken out; the frame's checksum covers the bodies meanwhile, and the
+// mask in front, kept for reading without unpacking, must match the one inside.
 //
 // Thirty-two records a pack: on WordNet that stores the records in a third of their unpacked size
 // (sixteen: 14% more), and neighbouring records, which a look-up mostly reads together, share one
@@ -30,7 +28,7 @@ namespace store {
 constexpr std::uint32_t kPackSlots = 32;
 constexpr std::uint8_t kPackFormat = 0x50;
 constexpr std::size_t kMaskSize = 4;
-constexpr std::size_t kPackHeaderSize = 1 + kMaskSize + 4;
+constexpr std::size_t kPackHeaderSize = 1 + kMaskSize;
 using SlotMask = std::uint32_t;
 
 constexpr std::int64_t PackKeyOf(std::int64_t rowKey) {
@@ -46,8 +44,9 @@ constexpr unsigned SlotOf(std::int64_t rowKey) {
 bool StoredPackMask(std::string_view stored, SlotMask* mask);
 
 // Replaces *unpacked with the unpacked form of a stored pack, after proving it intact:
-// BLOCK_CHECKSUM when it does not inflate or its checksum disagrees, UNSUPPORTED_VERSION for
-// another format byte, DATA_ERROR for a structure that does not match its mask, MEM.
+// BLOCK_CHECKSUM when it does not decompress, its checksum disagrees or its masks differ,
+// UNSUPPORTED_VERSION for another format byte, DATA_ERROR for records that do not match the mask,
+// MEM.
 std::uint32_t UnpackPack(std::string_view stored, PackCompressor* compressor,
                          std::string* unpacked);
 

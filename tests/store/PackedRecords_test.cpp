@@ -7,6 +7,7 @@
 
 #include "StoreTestSupport.h"
 #include "store/DatabaseCheck.h"
+#include "store/IndexScan.h"
 
 namespace {
 
@@ -98,6 +99,17 @@ class PackedRecords : public StoreTest {
 TEST_F(PackedRecords, ChangesOneByOneReadBackAndKeepOneRowPerPack) {
   WriteAndChange();
   ExpectWrittenAndChanged();
+  // Scans start inside a pack, stop at their limit and step over emptied packs.
+  std::vector<std::uint32_t> ids;
+  ASSERT_EQ(store::ReadRecordIds(db_, kStore, kContainer, 35, 3, &ids), arbcode::SUCCESS);
+  EXPECT_EQ(ids, (std::vector<std::uint32_t>{36, 37, 38}));
+  std::vector<store::StoredRecord> page;
+  ASSERT_EQ(store::ReadRecordPage(db_, kStore, kContainer, 38, 2, &page), arbcode::SUCCESS);
+  ASSERT_EQ(page.size(), 2u);
+  EXPECT_EQ(page[0].id, 39u);
+  EXPECT_EQ(page[1].id, 73u);
+  ASSERT_EQ(store::ReadRecordIds(db_, kStore, kContainer, kRecords, 5, &ids), arbcode::SUCCESS);
+  EXPECT_TRUE(ids.empty());
   // The next ID follows the highest in use, also after the highest are deleted.
   for (std::uint32_t id = 73; id <= kRecords; ++id) {
     ASSERT_EQ(store::Delete(db_, kStore, kContainer, id, 0), arbcode::SUCCESS);

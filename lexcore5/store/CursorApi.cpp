@@ -7,6 +7,7 @@
 #include "platform/TextConvert.h"
 #include "store/ApiGuard.h"
 #include "store/Collation.h"
+#include "store/CriteriaKey.h"
 #include "store/Cursor.h"
 #include "store/CursorState.h"
 #include "store/IndexScan.h"
@@ -36,6 +37,7 @@ constexpr std::size_t kUsualCriteriaItems = 8;
 std::uint32_t Append(Cursor* cursor, CriteriaItem item) {
   if (cursor->items.empty()) cursor->items.reserve(kUsualCriteriaItems);
   cursor->items.push_back(std::move(item));
+  cursor->criteriaKey.clear();
   cursor->validated = false;
   cursor->Invalidate();
   return arbcode::SUCCESS;
@@ -63,7 +65,8 @@ std::uint32_t CheckIndexOver(const CursorSource& source, std::uint16_t index) {
   return container == source.container ? arbcode::SUCCESS : arbcode::BAD_IX;
 }
 
-std::uint32_t Validate(Cursor* cursor) {
+// Compiles the items and checks that every context set they name has a source.
+std::uint32_t Compile(Cursor* cursor) {
   if (std::uint32_t code = CompileCriteria(cursor->items, &cursor->query)) return code;
   const std::uint32_t named = SetsNamed(cursor->query);
   for (std::uint16_t set = 0; set <= kMaxContextSets; ++set) {
@@ -71,6 +74,24 @@ std::uint32_t Validate(Cursor* cursor) {
       cursor->query.nodes.clear();
       return arbcode::BAD_QUERY_SOURCE;
     }
+  }
+  cursor->compiled = true;
+  return arbcode::SUCCESS;
+}
+
+// Whether results are kept for a cursor built like this one. Their name holds the items and which
+// sets have a source, so the same items compiled and passed the source check before.
+bool ResultsKept(const Cursor& cursor) {
+  Database* home = nullptr;
+  const std::string key = CursorResultsKey(cursor, &home);
+  return !key.empty() && HoldsCursorResults(home, key);
+}
+
+std::uint32_t Validate(Cursor* cursor) {
+  cursor->criteriaKey = CriteriaKey(cursor->items);
+  cursor->compiled = false;
+  if (!ResultsKept(*cursor)) {
+    if (std::uint32_t code = Compile(cursor)) return code;
   }
   cursor->validated = true;
   cursor->Invalidate();
@@ -136,6 +157,10 @@ std::uint32_t EnsureResults(Cursor* cursor) {
       cursor->results = std::make_unique<ResultStream>(*cursor, std::move(known));
       return arbcode::SUCCESS;
     }
+  }
+  // Results that answered the validation may have been dropped since.
+  if (!cursor->compiled) {
+    if (std::uint32_t code = Compile(cursor)) return code;
   }
   QueryPlan plan;
   std::shared_ptr<const Collator> collator;

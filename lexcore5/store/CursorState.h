@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "store/Cursor.h"
@@ -36,7 +37,12 @@ struct Cursor {
   std::uint16_t mode = kDefaultMode;
 
   std::vector<CriteriaItem> items;
+  // Set when the items are validated (see CriteriaKey.h).
+  std::string criteriaKey;
+  // Compiled when the items are validated, unless results kept for cursors built alike showed
+  // them valid: a cursor answered from those never needs them.
   CompiledQuery query;
+  bool compiled = true;
   bool validated = true;
 
   // The results found so far and the position among them (-1: none). Rebuilt after any change of

@@ -9,9 +9,12 @@
 namespace store {
 namespace {
 
+// A set without a source names only its index: the key stays short, and it is hashed on every
+// cursor.
+constexpr std::size_t kAbsentSourceSize = sizeof(std::uint8_t) + sizeof(std::uint16_t);
 constexpr std::size_t kSourceSize =
-    sizeof(std::uint8_t) + sizeof(std::uint32_t) + 2 * sizeof(std::uint16_t);
-constexpr std::size_t kCursorSize = (kMaxContextSets + 1) * kSourceSize + 3 * sizeof(std::uint16_t);
+    kAbsentSourceSize + sizeof(std::uint32_t) + sizeof(std::uint16_t);
+constexpr std::size_t kCursorSize = 3 * sizeof(std::uint16_t);
 
 }  // namespace
 
@@ -28,13 +31,18 @@ std::string CursorResultsKey(const Cursor& cursor, Database** home) {
   const std::string& criteria = cursor.criteriaKey.empty() && !cursor.items.empty()
                                     ? (unvalidated = CriteriaKey(cursor.items))
                                     : cursor.criteriaKey;
-  std::string key(kCursorSize + criteria.size(), '\0');
+  std::size_t size = kCursorSize + criteria.size();
+  for (const CursorSource& source : cursor.sources) {
+    size += source.db != nullptr ? kSourceSize : kAbsentSourceSize;
+  }
+  std::string key(size, '\0');
   KeyWriter writer(key.data());
   for (const CursorSource& source : cursor.sources) {
     writer.Put(static_cast<std::uint8_t>(source.db != nullptr));
+    writer.Put(source.index);
+    if (source.db == nullptr) continue;
     writer.Put(source.store);
     writer.Put(source.container);
-    writer.Put(source.index);
   }
   writer.Put(cursor.anySetIndex);
   writer.Put(cursor.masterIndex);

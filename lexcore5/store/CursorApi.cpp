@@ -16,7 +16,6 @@
 #include "store/RecordStore.h"
 #include "store/ResultReuse.h"
 #include "store/ResultStream.h"
-#include "store/Session.h"
 #include "store/StoredBody.h"
 
 namespace store {
@@ -210,20 +209,6 @@ std::uint32_t CurrentId(const Cursor* cursor) {
   return cursor->results->Ids()[static_cast<std::size_t>(cursor->position)];
 }
 
-// The tree of the record at `place` stored as `body`, into `pool`: rebuilt from the session's
-// decoded records when they hold it, else decoded and offered to them.
-std::uint32_t HandOut(std::string_view body, const RecordPlace& place, PoolMemoryManager* pool,
-                      node** root) {
-  DecodedRecords* decoded = DecodedRecordsOf(place.db);
-  if (decoded != nullptr && decoded->Rebuild(place, body, pool, root)) return arbcode::SUCCESS;
-  if (std::uint32_t code = DecodeStoredBody(body, place.db, place.store, place.container,
-                                            place.recordId, pool, root)) {
-    return code;
-  }
-  if (decoded != nullptr) decoded->Keep(place, body, *root);
-  return arbcode::SUCCESS;
-}
-
 template <typename Body>
 std::uint32_t WithCursor(Cursor* cursor, Body&& body) {
   if (cursor == nullptr) return arbcode::BAD_HDL;
@@ -399,17 +384,11 @@ std::uint32_t CursorRead(Cursor* cursor, CursorMove move, PoolMemoryManager* poo
     const CursorSource& source = cursor->results->Yielding();
     const std::uint32_t recordId = CurrentId(cursor);
     std::string_view body;
-    if (!cursor->results->FreshBody(recordId, &body)) {
-      // Swapped with the database's own buffer on every read: kept per thread, both keep their
-      // capacity, so a read allocates nothing.
-      thread_local std::string stored;
-      if (std::uint32_t code =
-              ReadStoredBody(source.db, source.store, source.container, recordId, &stored)) {
-        return code;
-      }
-      body = stored;
+    if (cursor->results->FreshBody(recordId, &body)) {
+      return DecodeStoredBody(body, source.db, source.store, source.container, recordId, pool,
+                              root);
     }
-    return HandOut(body, {source.db, source.store, source.container, recordId}, pool, root);
+    return Retrieve(source.db, source.store, source.container, recordId, 0, pool, root);
   });
 }
 

@@ -11,8 +11,6 @@ namespace store {
 namespace {
 
 constexpr std::uint32_t kDefaultCacheKb = 128;
-// Decoded records take about twice their stored size: this holds those of a few thousand look-ups.
-constexpr std::uint32_t kMinDecodedRecordsKb = 16 * 1024;
 // How long a fast reader may keep the file's shared lock; writers elsewhere wait at most about
 // twice this long for it.
 constexpr auto kReadHoldTime = std::chrono::milliseconds(100);
@@ -42,10 +40,6 @@ std::uint32_t EffectiveCache(std::uint32_t cacheKb) {
   return cacheKb == 0 ? kDefaultCacheKb : cacheKb;
 }
 
-void SizeDecodedRecords(Session* session) {
-  session->decoded.SetBudget(std::size_t{std::max(session->cacheKb, kMinDecodedRecordsKb)} * 1024);
-}
-
 }  // namespace
 
 std::uint32_t CreateSession(std::uint32_t cacheKb, std::uint32_t /*flags*/, Session** out) {
@@ -54,7 +48,6 @@ std::uint32_t CreateSession(std::uint32_t cacheKb, std::uint32_t /*flags*/, Sess
   return Guarded([&]() -> std::uint32_t {
     auto session = std::make_unique<Session>();
     session->cacheKb = EffectiveCache(cacheKb);
-    SizeDecodedRecords(session.get());
     Session* raw = session.get();
     try {
       session->releaser = std::make_unique<ReadReleaser>(
@@ -74,7 +67,6 @@ std::uint32_t ConfigureSession(Session* session, std::uint32_t option, std::uint
   return Guarded([&] {
     std::lock_guard guard(session->mutex);
     session->cacheKb = EffectiveCache(value);
-    SizeDecodedRecords(session);
     for (Database* db : session->databases) {
       std::lock_guard databaseGuard(db->mutex);
       db->cacheKb = session->cacheKb;
@@ -129,11 +121,6 @@ void DetachDatabase(Session* session, Database* db) {
   std::lock_guard guard(session->mutex);
   auto& list = session->databases;
   list.erase(std::remove(list.begin(), list.end(), db), list.end());
-}
-
-DecodedRecords* DecodedRecordsOf(Database* db) {
-  std::lock_guard guard(db->mutex);
-  return db->session == nullptr ? nullptr : &db->session->decoded;
 }
 
 }  // namespace store

@@ -8,7 +8,6 @@
 #include <mutex>
 #include <vector>
 
-#include "store/DecodedRecords.h"
 #include "store/ReadReleaser.h"
 #include "store/RecordStore.h"
 
@@ -18,8 +17,6 @@ struct Session {
   mutable std::mutex mutex;
   std::uint32_t cacheKb = 0;
   std::vector<Database*> databases;
-  // Guarded by its own mutex: cursors of every database of the session share it.
-  DecodedRecords decoded;
   // Last member: destroyed (joined) first, while the rest is still intact.
   std::unique_ptr<ReadReleaser> releaser;
 };
@@ -27,8 +24,5 @@ struct Session {
 // Adds an opened database to the session and sizes its cache; removes one that is closing.
 void AttachDatabase(Session* session, Database* db);
 void DetachDatabase(Session* session, Database* db);
-
-// The decoded records of the session `db` belongs to (null: none). Valid while the session is.
-DecodedRecords* DecodedRecordsOf(Database* db);
 
 }  // namespace store

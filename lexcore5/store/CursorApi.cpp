@@ -26,6 +26,7 @@ Cursor::~Cursor() = default;
 void Cursor::Invalidate() {
   results.reset();
   position = -1;
+  takenIn = 0;
 }
 
 namespace {
@@ -79,22 +80,38 @@ std::uint32_t Compile(Cursor* cursor) {
   return arbcode::SUCCESS;
 }
 
-// Whether results are kept for a cursor built like this one. Their name holds the items and which
-// sets have a source, so the same items compiled and passed the source check before.
-bool ResultsKept(const Cursor& cursor) {
+// Takes the results kept for a cursor built like this one, if any. Their name holds the items and
+// which sets have a source, so the same items compiled and passed the source check before.
+bool TakeKeptResults(Cursor* cursor) {
   Database* home = nullptr;
-  const std::string key = CursorResultsKey(cursor, &home);
-  return !key.empty() && HoldsCursorResults(home, key);
+  const std::string key = CursorResultsKey(*cursor, &home);
+  if (key.empty()) return false;
+  const std::uint64_t transaction = ReusableTransaction(home);
+  if (transaction == 0 || !FindCursorResults(home, key, &cursor->taken)) return false;
+  cursor->takenFrom = home;
+  cursor->takenIn = transaction;
+  return true;
+}
+
+// The results taken when the cursor was validated, while they are still what the file holds.
+bool UseTakenResults(Cursor* cursor) {
+  if (cursor->takenIn == 0) return false;
+  // In the same read transaction nothing can have changed: a write ends it first.
+  const bool current = ReusableTransaction(cursor->takenFrom) == cursor->takenIn;
+  cursor->takenIn = 0;
+  if (!current) return false;
+  cursor->results = std::make_unique<ResultStream>(*cursor, std::move(cursor->taken));
+  return true;
 }
 
 std::uint32_t Validate(Cursor* cursor) {
+  cursor->Invalidate();
   cursor->criteriaKey = CriteriaKey(cursor->items);
   cursor->compiled = false;
-  if (!ResultsKept(*cursor)) {
+  if (!TakeKeptResults(cursor)) {
     if (std::uint32_t code = Compile(cursor)) return code;
   }
   cursor->validated = true;
-  cursor->Invalidate();
   return arbcode::SUCCESS;
 }
 
@@ -147,7 +164,7 @@ std::uint32_t EnsureResults(Cursor* cursor) {
   if (!cursor->validated) {
     if (std::uint32_t code = Validate(cursor)) return code;
   }
-  if (cursor->results) return arbcode::SUCCESS;
+  if (cursor->results || UseTakenResults(cursor)) return arbcode::SUCCESS;
   Database* home = nullptr;
   std::string key = CursorResultsKey(*cursor, &home);
   const std::uint64_t transaction = key.empty() ? 0 : ReusableTransaction(home);
@@ -158,7 +175,7 @@ std::uint32_t EnsureResults(Cursor* cursor) {
       return arbcode::SUCCESS;
     }
   }
-  // Results that answered the validation may have been dropped since.
+  // Results taken at validation may have been dropped since.
   if (!cursor->compiled) {
     if (std::uint32_t code = Compile(cursor)) return code;
   }

@@ -8,6 +8,7 @@
 
 #include "store/Cursor.h"
 #include "store/QueryTerms.h"
+#include "store/ReadCache.h"
 
 namespace store {
 
@@ -49,10 +50,15 @@ struct Cursor {
   // criteria, mode, indexes or sources.
   std::unique_ptr<ResultStream> results;
   std::int64_t position = -1;
+  // Kept results found when the items were validated, from `takenFrom` in its read transaction
+  // `takenIn` (0: none), so that the first read need not search for them again.
+  CursorResults taken;
+  Database* takenFrom = nullptr;
+  std::uint64_t takenIn = 0;
 
   bool Wildcards() const { return (mode & 0x3) != 1; }
   bool CaseSensitive() const { return (mode & 0xC) == 8; }
-  // Drops the results and the position.
+  // Drops the results (taken ones too) and the position.
   void Invalidate();
 };
 

@@ -74,15 +74,6 @@ bool FindCursorResults(Database* db, const std::string& key, CursorResults* resu
   return found;
 }
 
-bool HoldsCursorResults(Database* db, const std::string& key) {
-  bool held = false;
-  WithDatabase(db, [&]() -> std::uint32_t {
-    held = ReadCacheCurrent(db) && db->reads.FindResults(key) != nullptr;
-    return 0;
-  });
-  return held;
-}
-
 void KeepCursorResults(Database* db, std::uint64_t transaction, const std::string& key,
                        const CursorResults& results) {
   WithDatabase(db, [&]() -> std::uint32_t {

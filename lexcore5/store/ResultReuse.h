@@ -28,9 +28,6 @@ std::uint64_t ReusableTransaction(Database* db);
 // Whether `db` holds the results named `key`, into *results.
 bool FindCursorResults(Database* db, const std::string& key, CursorResults* results);
 
-// Whether `db` holds the results named `key`.
-bool HoldsCursorResults(Database* db, const std::string& key);
-
 // Keeps `results` when `transaction` is still the current one: nothing can have changed the file
 // since the cursor started.
 void KeepCursorResults(Database* db, std::uint64_t transaction, const std::string& key,

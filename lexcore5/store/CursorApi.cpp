@@ -86,8 +86,8 @@ bool TakeKeptResults(Cursor* cursor) {
   Database* home = nullptr;
   const std::string key = CursorResultsKey(*cursor, &home);
   if (key.empty()) return false;
-  const std::uint64_t transaction = ReusableTransaction(home);
-  if (transaction == 0 || !FindCursorResults(home, key, &cursor->taken)) return false;
+  std::uint64_t transaction = 0;
+  if (!FindCursorResults(home, key, &cursor->taken, &transaction)) return false;
   cursor->takenFrom = home;
   cursor->takenIn = transaction;
   return true;
@@ -167,13 +167,11 @@ std::uint32_t EnsureResults(Cursor* cursor) {
   if (cursor->results || UseTakenResults(cursor)) return arbcode::SUCCESS;
   Database* home = nullptr;
   std::string key = CursorResultsKey(*cursor, &home);
-  const std::uint64_t transaction = key.empty() ? 0 : ReusableTransaction(home);
-  if (transaction != 0) {
-    CursorResults known;
-    if (FindCursorResults(home, key, &known)) {
-      cursor->results = std::make_unique<ResultStream>(*cursor, std::move(known));
-      return arbcode::SUCCESS;
-    }
+  std::uint64_t transaction = 0;
+  CursorResults known;
+  if (!key.empty() && FindCursorResults(home, key, &known, &transaction)) {
+    cursor->results = std::make_unique<ResultStream>(*cursor, std::move(known));
+    return arbcode::SUCCESS;
   }
   // Results taken at validation may have been dropped since.
   if (!cursor->compiled) {

@@ -61,10 +61,13 @@ std::uint64_t ReusableTransaction(Database* db) {
   return transaction;
 }
 
-bool FindCursorResults(Database* db, const std::string& key, CursorResults* results) {
+bool FindCursorResults(Database* db, const std::string& key, CursorResults* results,
+                       std::uint64_t* transaction) {
   bool found = false;
+  *transaction = 0;
   WithDatabase(db, [&]() -> std::uint32_t {
     if (!ReadCacheCurrent(db)) return 0;
+    *transaction = db->reader.HeldTransaction();
     if (const CursorResults* kept = db->reads.FindResults(key)) {
       *results = *kept;
       found = true;

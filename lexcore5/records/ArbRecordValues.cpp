@@ -33,18 +33,10 @@ std::uint16_t ArbRecord::GetRootTag() const {
 }
 
 BSTR ArbRecord::ReadBSTR(const node* field) {
-  std::uint32_t bytes = 0;
-  if (!error_.Success(store::GetUtf16(field, nullptr, &bytes))) return nullptr;
-  BSTR text = SysAllocStringLen(nullptr, bytes / sizeof(OLECHAR));
-  if (text == nullptr) {
-    error_ = arbcode::MEM;
-    return nullptr;
-  }
-  std::uint32_t room = bytes + sizeof(OLECHAR);
-  if (!error_.Success(store::GetUtf16(field, text, &room))) {
-    SysFreeString(text);
-    return nullptr;
-  }
+  std::u16string_view wide;
+  if (!error_.Success(store::GetUtf16(field, &wide))) return nullptr;
+  BSTR text = SysAllocStringLen(wide.data(), static_cast<std::uint32_t>(wide.size()));
+  if (text == nullptr) error_ = arbcode::MEM;
   return text;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/TextConvert.h"
 #include "store/ApiGuard.h"
 #include "store/Collation.h"
+#include "store/CriteriaKey.h"
 #include "store/Cursor.h"
 #include "store/CursorState.h"
 #include "store/IndexScan.h"
@@ -25,6 +26,7 @@ Cursor::~Cursor() = default;
 void Cursor::Invalidate() {
   results.reset();
   position = -1;
+  takenIn = 0;
 }
 
 namespace {
@@ -36,6 +38,7 @@ constexpr std::size_t kUsualCriteriaItems = 8;
 std::uint32_t Append(Cursor* cursor, CriteriaItem item) {
   if (cursor->items.empty()) cursor->items.reserve(kUsualCriteriaItems);
   cursor->items.push_back(std::move(item));
+  cursor->criteriaKey.clear();
   cursor->validated = false;
   cursor->Invalidate();
   return arbcode::SUCCESS;
@@ -63,7 +66,8 @@ std::uint32_t CheckIndexOver(const CursorSource& source, std::uint16_t index) {
   return container == source.container ? arbcode::SUCCESS : arbcode::BAD_IX;
 }
 
-std::uint32_t Validate(Cursor* cursor) {
+// Compiles the items and checks that every context set they name has a source.
+std::uint32_t Compile(Cursor* cursor) {
   if (std::uint32_t code = CompileCriteria(cursor->items, &cursor->query)) return code;
   const std::uint32_t named = SetsNamed(cursor->query);
   for (std::uint16_t set = 0; set <= kMaxContextSets; ++set) {
@@ -72,8 +76,42 @@ std::uint32_t Validate(Cursor* cursor) {
       return arbcode::BAD_QUERY_SOURCE;
     }
   }
-  cursor->validated = true;
+  cursor->compiled = true;
+  return arbcode::SUCCESS;
+}
+
+// Takes the results kept for a cursor built like this one, if any. Their name holds the items and
+// which sets have a source, so the same items compiled and passed the source check before.
+bool TakeKeptResults(Cursor* cursor) {
+  Database* home = nullptr;
+  const std::string key = CursorResultsKey(*cursor, &home);
+  if (key.empty()) return false;
+  std::uint64_t transaction = 0;
+  if (!FindCursorResults(home, key, &cursor->taken, &transaction)) return false;
+  cursor->takenFrom = home;
+  cursor->takenIn = transaction;
+  return true;
+}
+
+// The results taken when the cursor was validated, while they are still what the file holds.
+bool UseTakenResults(Cursor* cursor) {
+  if (cursor->takenIn == 0) return false;
+  // In the same read transaction nothing can have changed: a write ends it first.
+  const bool current = ReusableTransaction(cursor->takenFrom) == cursor->takenIn;
+  cursor->takenIn = 0;
+  if (!current) return false;
+  cursor->results = std::make_unique<ResultStream>(*cursor, std::move(cursor->taken));
+  return true;
+}
+
+std::uint32_t Validate(Cursor* cursor) {
   cursor->Invalidate();
+  cursor->criteriaKey = CriteriaKey(cursor->items);
+  cursor->compiled = false;
+  if (!TakeKeptResults(cursor)) {
+    if (std::uint32_t code = Compile(cursor)) return code;
+  }
+  cursor->validated = true;
   return arbcode::SUCCESS;
 }
 
@@ -126,16 +164,18 @@ std::uint32_t EnsureResults(Cursor* cursor) {
   if (!cursor->validated) {
     if (std::uint32_t code = Validate(cursor)) return code;
   }
-  if (cursor->results) return arbcode::SUCCESS;
+  if (cursor->results || UseTakenResults(cursor)) return arbcode::SUCCESS;
   Database* home = nullptr;
   std::string key = CursorResultsKey(*cursor, &home);
-  const std::uint64_t transaction = key.empty() ? 0 : ReusableTransaction(home);
-  if (transaction != 0) {
-    CursorResults known;
-    if (FindCursorResults(home, key, &known)) {
-      cursor->results = std::make_unique<ResultStream>(*cursor, std::move(known));
-      return arbcode::SUCCESS;
-    }
+  std::uint64_t transaction = 0;
+  CursorResults known;
+  if (!key.empty() && FindCursorResults(home, key, &known, &transaction)) {
+    cursor->results = std::make_unique<ResultStream>(*cursor, std::move(known));
+    return arbcode::SUCCESS;
+  }
+  // Results taken at validation may have been dropped since.
+  if (!cursor->compiled) {
+    if (std::uint32_t code = Compile(cursor)) return code;
   }
   QueryPlan plan;
   std::shared_ptr<const Collator> collator;

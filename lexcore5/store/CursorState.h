@@ -3,10 +3,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "store/Cursor.h"
 #include "store/QueryTerms.h"
+#include "store/ReadCache.h"
 
 namespace store {
 
@@ -36,17 +38,27 @@ struct Cursor {
   std::uint16_t mode = kDefaultMode;
 
   std::vector<CriteriaItem> items;
+  // Set when the items are validated (see CriteriaKey.h).
+  std::string criteriaKey;
+  // Compiled when the items are validated, unless results kept for cursors built alike showed
+  // them valid: a cursor answered from those never needs them.
   CompiledQuery query;
+  bool compiled = true;
   bool validated = true;
 
   // The results found so far and the position among them (-1: none). Rebuilt after any change of
   // criteria, mode, indexes or sources.
   std::unique_ptr<ResultStream> results;
   std::int64_t position = -1;
+  // Kept results found when the items were validated, from `takenFrom` in its read transaction
+  // `takenIn` (0: none), so that the first read need not search for them again.
+  CursorResults taken;
+  Database* takenFrom = nullptr;
+  std::uint64_t takenIn = 0;
 
   bool Wildcards() const { return (mode & 0x3) != 1; }
   bool CaseSensitive() const { return (mode & 0xC) == 8; }
-  // Drops the results and the position.
+  // Drops the results (taken ones too) and the position.
   void Invalidate();
 };
 

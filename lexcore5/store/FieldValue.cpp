@@ -201,13 +201,19 @@ std::uint32_t GetUtf8(const node* field, std::string_view* text) {
   return arbcode::SUCCESS;
 }
 
-std::uint32_t GetUtf16(const node* field, char16_t* buffer, std::uint32_t* bytes) {
+std::uint32_t GetUtf16(const node* field, std::u16string_view* text) {
   std::string_view stored;
   if (const std::uint32_t code = GetUtf8(field, &stored)) return code;
-  // Every text a caller reads is converted twice (once to size its buffer): a buffer kept per
-  // thread spares an allocation each time.
+  // Texts are read by the thousand: a buffer kept per thread spares an allocation each time.
   thread_local std::u16string wide;
   if (!platform::Utf8ToUtf16(stored, &wide)) return arbcode::DATA_ERROR;
+  *text = wide;
+  return arbcode::SUCCESS;
+}
+
+std::uint32_t GetUtf16(const node* field, char16_t* buffer, std::uint32_t* bytes) {
+  std::u16string_view wide;
+  if (const std::uint32_t code = GetUtf16(field, &wide)) return code;
   const std::uint32_t needed = static_cast<std::uint32_t>(wide.size() * sizeof(char16_t));
   if (buffer == nullptr) {
     *bytes = needed;

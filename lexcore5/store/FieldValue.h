@@ -21,6 +21,8 @@ namespace store {
 // terminator); otherwise at most *bytes bytes are written, NUL-terminated when room remains, and
 // *bytes receives the bytes written (without the terminator). CONV_DEST_OVERFLOW when too small.
 std::uint32_t GetUtf16(const node* field, char16_t* buffer, std::uint32_t* bytes);
+// Text as UTF-16, converted once: valid until the next text read as UTF-16 on this thread.
+std::uint32_t GetUtf16(const node* field, std::u16string_view* text);
 // The stored UTF-8 text itself (valid while the pool keeps the field).
 std::uint32_t GetUtf8(const node* field, std::string_view* text);
 

@@ -1,74 +1,20 @@
 #include "store/ResultReuse.h"
 
 #include <cassert>
-#include <cstring>
 
+#include "store/CriteriaKey.h"
 #include "store/CursorState.h"
 #include "store/Database.h"
 
 namespace store {
 namespace {
 
-// Writes a key into memory sized beforehand: keys are built for every cursor, so appending piece
-// by piece to a growing string would cost more than the look-up they save.
-class KeyWriter {
- public:
-  explicit KeyWriter(char* out) : out_(out) {}
-
-  template <typename Value>
-  void Put(Value value) {
-    std::memcpy(out_, &value, sizeof value);
-    out_ += sizeof value;
-  }
-  void Text(const std::string& text) {
-    // Length first, so that text and the items after it cannot run into each other.
-    Put(static_cast<std::uint32_t>(text.size()));
-    std::memcpy(out_, text.data(), text.size());
-    out_ += text.size();
-  }
-
-  const char* End() const { return out_; }
-
- private:
-  char* out_;
-};
-
+// A set without a source names only its index: the key stays short, and it is hashed on every
+// cursor.
+constexpr std::size_t kAbsentSourceSize = sizeof(std::uint8_t) + sizeof(std::uint16_t);
 constexpr std::size_t kSourceSize =
-    sizeof(std::uint8_t) + sizeof(std::uint32_t) + 2 * sizeof(std::uint16_t);
-constexpr std::size_t kCursorSize = (kMaxContextSets + 1) * kSourceSize + 3 * sizeof(std::uint16_t);
-
-std::size_t ItemSize(const CriteriaItem& item) {
-  switch (item.kind) {
-    case CriteriaItem::Kind::kField:
-      return 1 + sizeof(std::uint16_t) + 1 + sizeof(std::uint32_t) +
-             item.field.path.size() * sizeof(std::uint16_t);
-    case CriteriaItem::Kind::kOperator:
-      return 1 + sizeof(std::uint16_t);
-    case CriteriaItem::Kind::kValue:
-      return 1 + 1 + sizeof(std::int64_t) + sizeof(std::uint32_t) + item.value.text.size();
-  }
-  return 1;
-}
-
-void WriteItem(const CriteriaItem& item, KeyWriter* key) {
-  key->Put(static_cast<std::uint8_t>(item.kind));
-  switch (item.kind) {
-    case CriteriaItem::Kind::kField:
-      key->Put(item.field.contextSet);
-      key->Put(static_cast<std::uint8_t>(item.field.anchored));
-      key->Put(static_cast<std::uint32_t>(item.field.path.size()));
-      for (std::uint16_t tag : item.field.path) key->Put(tag);
-      break;
-    case CriteriaItem::Kind::kOperator:
-      key->Put(static_cast<std::uint16_t>(item.op));
-      break;
-    case CriteriaItem::Kind::kValue:
-      key->Put(static_cast<std::uint8_t>(item.value.isText));
-      key->Put(item.value.number);
-      key->Text(item.value.text);
-      break;
-  }
-}
+    kAbsentSourceSize + sizeof(std::uint32_t) + sizeof(std::uint16_t);
+constexpr std::size_t kCursorSize = 3 * sizeof(std::uint16_t);
 
 }  // namespace
 
@@ -80,20 +26,28 @@ std::string CursorResultsKey(const Cursor& cursor, Database** home) {
     *home = source.db;
   }
   if (*home == nullptr) return {};
-  std::size_t size = kCursorSize;
-  for (const CriteriaItem& item : cursor.items) size += ItemSize(item);
+  // The cursor keeps the name of its items once they are validated.
+  std::string unvalidated;
+  const std::string& criteria = cursor.criteriaKey.empty() && !cursor.items.empty()
+                                    ? (unvalidated = CriteriaKey(cursor.items))
+                                    : cursor.criteriaKey;
+  std::size_t size = kCursorSize + criteria.size();
+  for (const CursorSource& source : cursor.sources) {
+    size += source.db != nullptr ? kSourceSize : kAbsentSourceSize;
+  }
   std::string key(size, '\0');
   KeyWriter writer(key.data());
   for (const CursorSource& source : cursor.sources) {
     writer.Put(static_cast<std::uint8_t>(source.db != nullptr));
+    writer.Put(source.index);
+    if (source.db == nullptr) continue;
     writer.Put(source.store);
     writer.Put(source.container);
-    writer.Put(source.index);
   }
   writer.Put(cursor.anySetIndex);
   writer.Put(cursor.masterIndex);
   writer.Put(cursor.mode);
-  for (const CriteriaItem& item : cursor.items) WriteItem(item, &writer);
+  writer.Bytes(criteria);
   assert(writer.End() == key.data() + key.size());
   return key;
 }
@@ -107,10 +61,13 @@ std::uint64_t ReusableTransaction(Database* db) {
   return transaction;
 }
 
-bool FindCursorResults(Database* db, const std::string& key, CursorResults* results) {
+bool FindCursorResults(Database* db, const std::string& key, CursorResults* results,
+                       std::uint64_t* transaction) {
   bool found = false;
+  *transaction = 0;
   WithDatabase(db, [&]() -> std::uint32_t {
     if (!ReadCacheCurrent(db)) return 0;
+    *transaction = db->reader.HeldTransaction();
     if (const CursorResults* kept = db->reads.FindResults(key)) {
       *results = *kept;
       found = true;

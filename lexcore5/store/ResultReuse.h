@@ -25,8 +25,10 @@ std::string CursorResultsKey(const Cursor& cursor, Database** home);
 // when no read transaction is held or the cache is not current).
 std::uint64_t ReusableTransaction(Database* db);
 
-// Whether `db` holds the results named `key`, into *results.
-bool FindCursorResults(Database* db, const std::string& key, CursorResults* results);
+// Whether `db` holds the results named `key`, into *results. *transaction is set as
+// ReusableTransaction gives it, found or not: in one step, as every cursor asks both.
+bool FindCursorResults(Database* db, const std::string& key, CursorResults* results,
+                       std::uint64_t* transaction);
 
 // Keeps `results` when `transaction` is still the current one: nothing can have changed the file
 // since the cursor started.

@@ -142,6 +142,19 @@ TEST_F(FieldValue, TextIsStoredAsComposedUtf8) {
   EXPECT_EQ(std::u16string(buffer), u"caf\u00E9 \U0001D11E");
 }
 
+TEST_F(FieldValue, Utf16ViewGivesTheSameTextAndCodesAsTheBuffer) {
+  node* field = NewField(1);
+  ASSERT_EQ(store::SetUtf8(&pool_, field, "caf\xC3\xA9 \xF0\x9D\x84\x9E"), arbcode::SUCCESS);
+  std::u16string_view view;
+  ASSERT_EQ(store::GetUtf16(field, &view), arbcode::SUCCESS);
+  EXPECT_EQ(view, u"caf\u00E9 \U0001D11E");
+
+  node* numberField = NewField(3);
+  ASSERT_EQ(store::SetUInt32(&pool_, numberField, 5), arbcode::SUCCESS);
+  EXPECT_EQ(store::GetUtf16(numberField, &view), arbcode::CONV_BAD_SRC_TYPE);
+  EXPECT_EQ(view, u"caf\u00E9 \U0001D11E");
+}
+
 TEST_F(FieldValue, Utf16BufferTooSmallIsLeftUntouched) {
   node* field = NewField(1);
   ASSERT_EQ(store::SetUtf8(&pool_, field, "abcd"), arbcode::SUCCESS);

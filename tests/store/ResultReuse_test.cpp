@@ -110,4 +110,36 @@ TEST_F(ResultReuse, CursorsBuiltAgainGiveTheirOwnCompleteResults) {
   EXPECT_EQ(ReadTexts(TextCursor("a")), (std::vector<std::string>{"a", "A", "a"}));
 }
 
+// Validation may be answered by kept results (sparing the compilation); whatever happens between
+// validation and the first read must still be seen.
+TEST_F(ResultReuse, CursorsValidatedFromKeptResultsSeeWhatChangesBeforeTheirFirstRead) {
+  AddTextRecord(db_, kStore, kContainer, 1, kText, "a");
+  AddTextRecord(db_, kStore, kContainer, 1, kText, "A");
+  AddTextRecord(db_, kStore, kContainer, 1, kText, "b");
+  const std::vector<std::string> both = {"a", "A"};
+  ASSERT_EQ(ReadTexts(TextCursor("a")), both);
+
+  store::Cursor* validated = TextCursor("a");
+  ASSERT_EQ(store::CursorValidate(validated), arbcode::SUCCESS);
+  EXPECT_EQ(ReadTexts(validated), both);
+
+  // A write between validation and read: the criteria are compiled then, and select as before.
+  validated = TextCursor("a");
+  ASSERT_EQ(store::CursorValidate(validated), arbcode::SUCCESS);
+  AddTextRecord(db_, kStore, kContainer, 1, kText, "c");
+  EXPECT_EQ(ReadTexts(validated), both);
+  ASSERT_EQ(ReadTexts(TextCursor("a")), both);
+  validated = TextCursor("a");
+  ASSERT_EQ(store::CursorValidate(validated), arbcode::SUCCESS);
+  AddTextRecord(db_, kStore, kContainer, 1, kText, "a");
+  EXPECT_EQ(ReadTexts(validated), (std::vector<std::string>{"a", "A", "a"}));
+
+  // Another mode after validation names other results.
+  ASSERT_EQ(ReadTexts(TextCursor("a")).size(), 3u);
+  validated = TextCursor("a");
+  ASSERT_EQ(store::CursorValidate(validated), arbcode::SUCCESS);
+  ASSERT_EQ(store::CursorSetMode(validated, kCaseSensitiveMode), arbcode::SUCCESS);
+  EXPECT_EQ(ReadTexts(validated), (std::vector<std::string>{"a", "a"}));
+}
+
 }  // namespace

@@ -12,7 +12,6 @@
 namespace store {
 namespace {
 
-constexpr const char* kSelectRow = "SELECT body FROM records WHERE id = ?1";
 constexpr const char* kInsertRow = "INSERT INTO records(id, body) VALUES(?1, ?2)";
 constexpr const char* kUpdateRow = "UPDATE records SET body = ?2 WHERE id = ?1";
 constexpr const char* kStoreRow = "INSERT OR REPLACE INTO records(id, body) VALUES(?1, ?2)";
@@ -42,18 +41,6 @@ std::uint32_t RunOnRow(Database* db, const char* sql, std::int64_t rowKey,
   return use.Run();
 }
 
-std::uint32_t SelectRow(Database* db, std::int64_t rowKey, std::string* body) {
-  sqlite3_stmt* statement = nullptr;
-  if (std::uint32_t code = db->statements.Get(kSelectRow, &statement)) return code;
-  StatementUse use(statement);
-  use.BindInt(1, rowKey);
-  const int result = use.Step();
-  if (result == SQLITE_DONE) return arbcode::NOT_FOUND;
-  if (result != SQLITE_ROW) return CodeOfSqlite(result);
-  body->assign(use.ColumnBytes(0));
-  return arbcode::SUCCESS;
-}
-
 // The body of `rowKey` from a pending pack; NOT_FOUND when that pack is pending without it, EOF_HIT
 // when the pack is not pending.
 std::uint32_t PendingBody(Database* db, std::int64_t rowKey, std::string* body) {
@@ -75,7 +62,7 @@ std::uint32_t PendingPack(Database* db, std::int64_t rowKey, RecordPack** pack) 
   if (found == db->pendingPacks.end()) {
     RecordPack loaded;
     std::string stored;
-    const std::uint32_t code = SelectRow(db, packKey, &stored);
+    const std::uint32_t code = SelectBody(&db->statements, packKey, &stored);
     if (code == arbcode::SUCCESS) {
       if (std::uint32_t unpack = UnpackPack(stored, &db->packer, &db->unpacked)) return unpack;
       loaded.Load(db->unpacked);
@@ -159,10 +146,11 @@ std::uint32_t ReadBody(Database* db, std::int64_t rowKey) {
 }
 
 std::uint32_t SelectRecordBody(Database* db, std::int64_t rowKey, std::string* body) {
-  if (!Packed(db)) return SelectRow(db, rowKey, body);
+  if (!Packed(db)) return SelectBody(&db->statements, rowKey, body);
   const std::uint32_t code = PendingBody(db, rowKey, body);
   if (code != arbcode::EOF_HIT) return code;
-  if (std::uint32_t select = SelectRow(db, PackKeyOf(rowKey), &db->body)) return select;
+  if (std::uint32_t select = SelectBody(&db->statements, PackKeyOf(rowKey), &db->body))
+    return select;
   if (std::uint32_t unpack = UnpackPack(db->body, &db->packer, &db->unpacked)) return unpack;
   return BodyOfUnpacked(db->unpacked, rowKey, body);
 }

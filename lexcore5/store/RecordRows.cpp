@@ -175,28 +175,29 @@ std::uint32_t LastRecordId(Database* db, std::int64_t first, std::int64_t last,
   *recordId = 0;
   sqlite3_stmt* statement = nullptr;
   if (std::uint32_t code = db->statements.Get(kLastRow, &statement)) return code;
+  // The last stored row up to `bound` into storedKey (-1: none), with its pack's mask.
+  std::int64_t storedKey = -1;
+  SlotMask storedMask = 0;
+  const auto lastRowUpTo = [&](std::int64_t bound) -> std::uint32_t {
+    storedKey = -1;
+    StatementUse use(statement);
+    use.BindInt(1, Packed(db) ? PackKeyOf(first) : first);
+    use.BindInt(2, bound);
+    const int result = use.Step();
+    if (result == SQLITE_DONE) return arbcode::SUCCESS;
+    if (result != SQLITE_ROW) return CodeOfSqlite(result);
+    storedKey = use.ColumnInt(0);
+    if (Packed(db) && !StoredPackMask(use.ColumnBytes(1), &storedMask)) return arbcode::DATA_ERROR;
+    return arbcode::SUCCESS;
+  };
+  if (!Packed(db)) {
+    if (std::uint32_t code = lastRowUpTo(last)) return code;
+    if (storedKey >= 0) *recordId = RecordIdOfRowKey(storedKey);
+    return arbcode::SUCCESS;
+  }
   // Packs pending without records may hide the last stored ones: step down past them.
   for (std::int64_t bound = last; bound >= first;) {
-    std::int64_t storedKey = -1;
-    SlotMask storedMask = 0;
-    {
-      StatementUse use(statement);
-      use.BindInt(1, Packed(db) ? PackKeyOf(first) : first);
-      use.BindInt(2, bound);
-      const int result = use.Step();
-      if (result == SQLITE_ROW) {
-        storedKey = use.ColumnInt(0);
-        if (Packed(db) && !StoredPackMask(use.ColumnBytes(1), &storedMask)) {
-          return arbcode::DATA_ERROR;
-        }
-      } else if (result != SQLITE_DONE) {
-        return CodeOfSqlite(result);
-      }
-    }
-    if (!Packed(db)) {
-      if (storedKey >= 0) *recordId = RecordIdOfRowKey(storedKey);
-      return arbcode::SUCCESS;
-    }
+    if (std::uint32_t code = lastRowUpTo(bound)) return code;
     auto pending = db->pendingPacks.upper_bound(bound);
     std::int64_t pendingKey = -1;
     if (pending != db->pendingPacks.begin() && (--pending)->first >= PackKeyOf(first)) {
@@ -237,19 +238,9 @@ std::uint32_t ScanRecordKeys(Database* db, std::int64_t first, std::int64_t last
                     [&](StatementUse& row) { return visit(row.ColumnInt(0)); });
   }
   // Unpacked, not read from the header alone: the mask is proven only with the records.
-  return ScanRows(db, kRowsBetween, first, last, [&](StatementUse& row) -> std::uint32_t {
-    const std::int64_t packKey = row.ColumnInt(0);
-    if (std::uint32_t code = UnpackPack(row.ColumnBytes(1), &db->packer, &db->unpacked)) {
-      return code;
-    }
-    const SlotMask mask = detail::MaskOf(db->unpacked);
-    for (unsigned slot = 0; slot < kPackSlots; ++slot) {
-      const std::int64_t key = packKey + slot;
-      if ((mask >> slot & 1U) == 0 || key < first || key > last) continue;
-      if (std::uint32_t code = visit(key)) return code;
-    }
-    return arbcode::SUCCESS;
-  });
+  return ScanRecords(
+      db, first, last, [&](std::int64_t rowKey, std::string_view) { return visit(rowKey); },
+      [](std::int64_t, std::uint32_t damage) { return damage; });
 }
 
 std::uint32_t CountRecordRows(Database* db, std::uint64_t* rows) {
@@ -266,9 +257,10 @@ std::uint32_t StorePendingPacks(Database* db) {
   std::string stored;
   for (auto pending = db->pendingPacks.begin(); pending != db->pendingPacks.end();) {
     const RecordPack& pack = pending->second;
-    std::uint32_t code = pack.Empty() ? RunOnRow(db, kDeleteRow, pending->first, nullptr)
-                                      : pack.Store(&db->packer, &stored);
-    if (code == arbcode::SUCCESS && !pack.Empty()) {
+    std::uint32_t code = arbcode::SUCCESS;
+    if (pack.Empty()) {
+      code = RunOnRow(db, kDeleteRow, pending->first, nullptr);
+    } else if ((code = pack.Store(&db->packer, &stored)) == arbcode::SUCCESS) {
       code = RunOnRow(db, kStoreRow, pending->first, &stored);
     }
     if (code != arbcode::SUCCESS) {

@@ -47,7 +47,8 @@ int ArbRecord::ReadNarrow(const node* field, char* buffer, std::uint16_t size) {
   if (!error_.Success(store::GetUtf8(field, &text))) return 0;
   // The stored text is already UTF-8; what fails here is only a buffer too small for it.
   if (text.size() >= size) return error_.Success(arbcode::CONV_ILLEGAL);
-  std::memcpy(buffer, text.data(), text.size());
+  // Not memcpy: an empty value has no bytes, and its view may hold a null pointer.
+  text.copy(buffer, text.size());
   buffer[text.size()] = '\0';
   return 1;
 }

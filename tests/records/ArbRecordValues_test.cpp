@@ -65,6 +65,18 @@ TEST(ArbRecordValues, FindGetReadsWithoutMovingAndKeepsFullWidth) {
   EXPECT_EQ(record.GetCurrentField(), current);
 }
 
+// A text field that holds no bytes has no value pointer either: the narrow read must not copy from
+// it (the sanitizers catch a copy from null even of nothing).
+TEST(ArbRecordValues, AValuelessTextReadsNarrowAsEmpty) {
+  ArbRecord record;
+  BuildValues(record);
+  char buffer[4] = "xyz";
+  EXPECT_EQ(record.FindGetString(buffer, sizeof buffer, 14), 0);
+  EXPECT_STREQ(buffer, "");
+  EXPECT_EQ(record.FindGetString(buffer, sizeof buffer, 15), 0);
+  EXPECT_STREQ(buffer, "");
+}
+
 TEST(ArbRecordValues, GetTextIntoWideAndNarrowBuffers) {
   ArbRecord record;
   BuildValues(record);

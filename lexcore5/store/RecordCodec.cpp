@@ -40,6 +40,17 @@ std::uint32_t BodyChecksum(std::uint8_t format, const void* fields, std::size_t 
   return Crc32(fields, size, Crc32(&format, 1));
 }
 
+// DATA_ERROR for a body too short for its header, UNSUPPORTED_VERSION for an unknown format.
+std::uint32_t CheckFormat(std::string_view body) {
+  if (body.size() < kBodyHeaderSize) return arbcode::DATA_ERROR;
+  const auto format = static_cast<std::uint8_t>(body[0]);
+  if (format != static_cast<std::uint8_t>(BodyFormat::kFixed) &&
+      format != static_cast<std::uint8_t>(BodyFormat::kCompact)) {
+    return arbcode::UNSUPPORTED_VERSION;
+  }
+  return arbcode::SUCCESS;
+}
+
 // The level rule shared by writing and reading: the first field is the only one at level 0, and no
 // field is more than one level deeper than the field before it.
 std::uint32_t CheckLevel(bool first, int previousLevel, int level) {
@@ -230,19 +241,25 @@ void SealRecordBody(std::string* body) {
   for (std::size_t i = 0; i < 4; ++i) (*body)[1 + i] = static_cast<char>(crc >> (8 * i));
 }
 
-std::uint32_t DecodeRecord(std::string_view body, PoolMemoryManager* pool, node** root) {
-  if (body.size() < kBodyHeaderSize) return arbcode::DATA_ERROR;
+std::uint32_t CheckBody(std::string_view body) {
+  if (std::uint32_t code = CheckFormat(body)) return code;
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(body.data());
-  const std::uint8_t format = bytes[0];
-  if (format != static_cast<std::uint8_t>(BodyFormat::kFixed) &&
-      format != static_cast<std::uint8_t>(BodyFormat::kCompact)) {
-    return arbcode::UNSUPPORTED_VERSION;
-  }
-  const std::uint8_t* fields = bytes + kBodyHeaderSize;
-  const std::uint8_t* end = bytes + body.size();
-  if (BodyChecksum(format, fields, body.size() - kBodyHeaderSize) != U32At(bytes + 1)) {
+  if (BodyChecksum(bytes[0], bytes + kBodyHeaderSize, body.size() - kBodyHeaderSize) !=
+      U32At(bytes + 1)) {
     return arbcode::BLOCK_CHECKSUM;
   }
+  return arbcode::SUCCESS;
+}
+
+std::uint32_t DecodeRecord(std::string_view body, PoolMemoryManager* pool, node** root,
+                           BodyTrust trust) {
+  if (std::uint32_t code = trust == BodyTrust::kProven ? CheckFormat(body) : CheckBody(body)) {
+    return code;
+  }
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(body.data());
+  const std::uint8_t format = bytes[0];
+  const std::uint8_t* fields = bytes + kBodyHeaderSize;
+  const std::uint8_t* end = bytes + body.size();
 
   // First pass: check everything and size the allocation, so the tree comes in two allocations.
   // The headers of most records fit on the stack, so the second pass need not parse again.

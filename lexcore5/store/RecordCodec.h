@@ -34,11 +34,22 @@ constexpr std::size_t kBodyHeaderSize = 5;
 std::uint32_t EncodeRecord(const node* root, std::string* body,
                            BodyFormat format = BodyFormat::kCompact);
 
+// kProven: the body's checksum was already proven since it left the file (CheckBody, or a pack's
+// own checksum), so that a record read again and again from a cache is not summed again and again.
+// Its structure is still checked.
+enum class BodyTrust { kVerify, kProven };
+
 // Rebuilds a tree in `pool` from a body of either format; the root carries no record ID or source
-// yet. Never trusts the body: BLOCK_CHECKSUM when the checksum disagrees, UNSUPPORTED_VERSION for
-// an unknown format byte, DATA_ERROR for a body whose structure is broken, MEM when the pool has no
-// memory. Nothing is written to *root on failure (the pool may hold a partial copy).
-std::uint32_t DecodeRecord(std::string_view body, PoolMemoryManager* pool, node** root);
+// yet. Never trusts the body's structure: BLOCK_CHECKSUM when the checksum disagrees (unless
+// proven), UNSUPPORTED_VERSION for an unknown format byte, DATA_ERROR for a body whose structure is
+// broken, MEM when the pool has no memory. Nothing is written to *root on failure (the pool may
+// hold a partial copy).
+std::uint32_t DecodeRecord(std::string_view body, PoolMemoryManager* pool, node** root,
+                           BodyTrust trust = BodyTrust::kVerify);
+
+// What DecodeRecord says of the header and the checksum of `body`: SUCCESS, DATA_ERROR,
+// UNSUPPORTED_VERSION or BLOCK_CHECKSUM.
+std::uint32_t CheckBody(std::string_view body);
 
 // Puts the checksum of a body right for its format byte (a body shorter than the header stays as
 // it is): for tools that build bodies by hand.

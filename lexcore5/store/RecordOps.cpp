@@ -96,7 +96,8 @@ std::uint32_t DecodeStoredBody(std::string_view body, Database* db, std::uint32_
                                PoolMemoryManager* pool, node** root) {
   void* mark = PoolMark(pool);
   node* tree = nullptr;
-  if (std::uint32_t code = DecodeRecord(body, pool, &tree)) {
+  // ReadBody proved the body when it left the file.
+  if (std::uint32_t code = DecodeRecord(body, pool, &tree, BodyTrust::kProven)) {
     PoolReset(pool, mark);
     return code;
   }

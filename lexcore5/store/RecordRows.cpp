@@ -6,6 +6,7 @@
 #include "ArbCodes.h"
 #include "store/Database.h"
 #include "store/RecordAddress.h"
+#include "store/RecordCodec.h"
 #include "store/RecordPack.h"
 #include "store/Session.h"
 
@@ -137,9 +138,12 @@ std::uint32_t ReadBody(Database* db, std::int64_t rowKey) {
       db->reader.Read(db->connection, &db->statements, row, &db->body, &openedRead);
   if (openedRead && db->session != nullptr) db->session->releaser->Wake();
   if (code == arbcode::SUCCESS && packed) {
+    // The frame's checksum proves the bodies in a pack.
     if ((code = UnpackPack(db->body, &db->packer, &db->unpacked))) return code;
     code = BodyOfUnpacked(db->unpacked, rowKey, &db->body);
     if (ConfirmReadCache(db)) db->reads.SwapPack(row, &db->unpacked);
+  } else if (code == arbcode::SUCCESS) {
+    code = CheckBody(db->body);
   }
   if (code == arbcode::SUCCESS && ConfirmReadCache(db)) db->reads.KeepBody(rowKey, db->body);
   return code;

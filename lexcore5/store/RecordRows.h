@@ -13,8 +13,9 @@ namespace store {
 
 struct Database;
 
-// Reads a stored record body into db->body (see RecordReader), telling the session's releaser when
-// a read transaction begins. NOT_FOUND when there is no such record; a store code for damage.
+// Reads a stored record body into db->body (see RecordReader), its checksum proven, telling the
+// session's releaser when a read transaction begins. NOT_FOUND when there is no such record; a
+// store code for damage.
 std::uint32_t ReadBody(Database* db, std::int64_t rowKey);
 // The same inside a write transaction, through an ordinary query.
 std::uint32_t SelectRecordBody(Database* db, std::int64_t rowKey, std::string* body);

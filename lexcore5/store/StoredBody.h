@@ -12,7 +12,7 @@ namespace store {
 
 struct Database;
 
-// Replaces *body with the record's stored body. Codes as Retrieve.
+// Replaces *body with the record's stored body, its checksum proven. Codes as Retrieve.
 std::uint32_t ReadStoredBody(Database* db, std::uint32_t store, std::uint16_t container,
                              std::uint32_t recordId, std::string* body);
 

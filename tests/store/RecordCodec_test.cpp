@@ -17,9 +17,10 @@ class RecordCodec : public StoreTest {
     EXPECT_EQ(store::EncodeRecord(root, &body), arbcode::SUCCESS);
     return body;
   }
-  std::uint32_t Decode(const std::string& body) {
+  std::uint32_t Decode(const std::string& body,
+                       store::BodyTrust trust = store::BodyTrust::kVerify) {
     node* root = nullptr;
-    return store::DecodeRecord(body, &pool_, &root);
+    return store::DecodeRecord(body, &pool_, &root, trust);
   }
   // A body with a correct checksum over whatever fields it is given.
   static std::string Sealed(const std::string& fields) {
@@ -82,6 +83,24 @@ TEST_F(RecordCodec, EveryTruncationAndEveryFlippedBitIsRefused) {
     }
   }
   EXPECT_EQ(Decode(body + "x"), arbcode::BLOCK_CHECKSUM);
+}
+
+TEST_F(RecordCodec, AProvenBodyIsNotSummedAgainButStillCheckedForStructure) {
+  const std::string body = Encode(Sample());
+  std::string stale = body;
+  stale[1] = static_cast<char>(stale[1] ^ 1);
+  EXPECT_EQ(store::CheckBody(body), arbcode::SUCCESS);
+  EXPECT_EQ(store::CheckBody(stale), arbcode::BLOCK_CHECKSUM);
+  EXPECT_EQ(Decode(stale, store::BodyTrust::kProven), arbcode::SUCCESS);
+  for (std::size_t size = 0; size < store::kBodyHeaderSize; ++size) {
+    EXPECT_EQ(Decode(body.substr(0, size), store::BodyTrust::kProven), arbcode::DATA_ERROR);
+  }
+  // Cut inside the last field's value.
+  EXPECT_EQ(Decode(body.substr(0, body.size() - 1), store::BodyTrust::kProven),
+            arbcode::DATA_ERROR);
+  std::string unknown = body;
+  unknown[0] = '\x07';
+  EXPECT_EQ(Decode(unknown, store::BodyTrust::kProven), arbcode::UNSUPPORTED_VERSION);
 }
 
 TEST_F(RecordCodec, BrokenStructureBehindAGoodChecksumIsRefused) {

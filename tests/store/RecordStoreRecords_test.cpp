@@ -140,6 +140,8 @@ TEST_F(RecordStoreRecords, AFlippedByteInAStoredBodyIsCaught) {
   db_ = Open("records.fdb");
   node* root = nullptr;
   EXPECT_EQ(store::Retrieve(db_, 0, 32001, damaged, 0, &pool_, &root), arbcode::BLOCK_CHECKSUM);
+  // Bodies read again come from the read cache unsummed: a damaged one must never get there.
+  EXPECT_EQ(store::Retrieve(db_, 0, 32001, damaged, 0, &pool_, &root), arbcode::BLOCK_CHECKSUM);
   EXPECT_EQ(StoredText(db_, 0, 32001, intact, 2), "another record");
   // The damaged record can still be replaced or deleted, index entries included.
   root = Root(1);

@@ -60,28 +60,24 @@ bool ReadCache::MakeRoom(std::size_t bytes) {
   return true;
 }
 
-template <typename Key, typename Value>
-const Value* ReadCache::Find(std::unordered_map<Key, Value> Generation::*map, const Key& key) {
-  auto& young = young_.*map;
-  if (auto found = young.find(key); found != young.end()) return &found->second;
-  auto& old = old_.*map;
-  auto found = old.find(key);
-  if (found == old.end()) return nullptr;
-  Value value = std::move(found->second);
-  old.erase(found);
+template <typename Key, typename Value, typename Hash>
+const Value* ReadCache::Find(FlatMap<Key, Value, Hash> Generation::*map, const Key& key) {
+  if (const Value* found = (young_.*map).Find(key)) return found;
+  Value value;
+  if (!(old_.*map).Take(key, &value)) return nullptr;
   const std::size_t cost = CostOf(key, value);
   old_.bytes -= cost;
   if (!MakeRoom(cost)) return nullptr;
   young_.bytes += cost;
-  return &(young_.*map).insert_or_assign(key, std::move(value)).first->second;
+  return (young_.*map).Put(key, std::move(value)).first;
 }
 
-template <typename Key, typename Value>
-void ReadCache::Keep(std::unordered_map<Key, Value> Generation::*map, const Key& key,
+template <typename Key, typename Value, typename Hash>
+void ReadCache::Keep(FlatMap<Key, Value, Hash> Generation::*map, const Key& key,
                      const Value& value) {
   const std::size_t cost = CostOf(key, value);
   if (!MakeRoom(cost)) return;
-  if ((young_.*map).insert_or_assign(key, value).second) young_.bytes += cost;
+  if ((young_.*map).Put(key, value).second) young_.bytes += cost;
 }
 
 const std::string* ReadCache::FindBody(std::int64_t rowKey) {

@@ -14,8 +14,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
+
+#include "store/FlatMap.h"
 
 namespace store {
 
@@ -56,18 +57,18 @@ class ReadCache {
 
  private:
   struct Generation {
-    std::unordered_map<std::int64_t, std::string> bodies;
-    std::unordered_map<std::string, IndexPage> pages;
-    std::unordered_map<std::string, CursorResults> results;
+    FlatMap<std::int64_t, std::string, RowKeyHash> bodies;
+    FlatMap<std::string, IndexPage, TextHash> pages;
+    FlatMap<std::string, CursorResults, TextHash> results;
     std::size_t bytes = 0;
   };
   // Makes room for `bytes` more in the young generation; false when they exceed a generation.
   bool MakeRoom(std::size_t bytes);
   // The same for either kind of entry; `map` picks the kind within a generation.
-  template <typename Key, typename Value>
-  const Value* Find(std::unordered_map<Key, Value> Generation::*map, const Key& key);
-  template <typename Key, typename Value>
-  void Keep(std::unordered_map<Key, Value> Generation::*map, const Key& key, const Value& value);
+  template <typename Key, typename Value, typename Hash>
+  const Value* Find(FlatMap<Key, Value, Hash> Generation::*map, const Key& key);
+  template <typename Key, typename Value, typename Hash>
+  void Keep(FlatMap<Key, Value, Hash> Generation::*map, const Key& key, const Value& value);
 
   Generation young_;
   Generation old_;

@@ -8,7 +8,7 @@ namespace {
 // What an entry costs beyond its bytes: the map node, the key and the allocation's bookkeeping.
 constexpr std::size_t kEntryOverhead = 64;
 
-std::size_t CostOf(std::int64_t /*rowKey*/, const std::string& body) {
+std::size_t CostOf(std::int64_t /*rowKey*/, std::string_view body) {
   return body.size() + kEntryOverhead;
 }
 
@@ -80,12 +80,20 @@ void ReadCache::Keep(FlatMap<Key, Value, Hash> Generation::*map, const Key& key,
   if ((young_.*map).Put(key, value).second) young_.bytes += cost;
 }
 
-const std::string* ReadCache::FindBody(std::int64_t rowKey) {
-  return Find(&Generation::bodies, rowKey);
+bool ReadCache::FindBody(std::int64_t rowKey, std::string_view* body) {
+  if (young_.bodies.Find(rowKey, body)) return true;
+  if (!old_.bodies.Find(rowKey, body)) return false;
+  // Left behind in the old generation: the young one is searched first.
+  promoted_.assign(*body);
+  KeepBody(rowKey, promoted_);
+  if (!young_.bodies.Find(rowKey, body)) *body = promoted_;
+  return true;
 }
 
-void ReadCache::KeepBody(std::int64_t rowKey, const std::string& body) {
-  Keep(&Generation::bodies, rowKey, body);
+void ReadCache::KeepBody(std::int64_t rowKey, std::string_view body) {
+  const std::size_t cost = CostOf(rowKey, body);
+  if (!MakeRoom(cost)) return;
+  if (young_.bodies.Put(rowKey, body)) young_.bytes += cost;
 }
 
 const IndexPage* ReadCache::FindIndexPage(const std::string& range) {

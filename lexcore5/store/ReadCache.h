@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "store/BodyTable.h"
 #include "store/FlatMap.h"
 
 namespace store {
@@ -37,9 +38,9 @@ class ReadCache {
   void SetBudget(std::size_t bytes);
   void Clear();
 
-  // The entry, or null. The pointer is valid until the next change of the cache.
-  const std::string* FindBody(std::int64_t rowKey);
-  void KeepBody(std::int64_t rowKey, const std::string& body);
+  // The body, or false. The view is valid until the next change of the cache.
+  bool FindBody(std::int64_t rowKey, std::string_view* body);
+  void KeepBody(std::int64_t rowKey, std::string_view body);
 
   // A pack of records unpacked lately (RecordPack.h), or null: a look-up reads neighbouring
   // records of a few containers in turn, and unpacking costs more than reading. Swapping in a pack
@@ -57,7 +58,7 @@ class ReadCache {
 
  private:
   struct Generation {
-    FlatMap<std::int64_t, std::string, RowKeyHash> bodies;
+    BodyTable bodies;
     FlatMap<std::string, IndexPage, TextHash> pages;
     FlatMap<std::string, CursorResults, TextHash> results;
     std::size_t bytes = 0;
@@ -72,6 +73,8 @@ class ReadCache {
 
   Generation young_;
   Generation old_;
+  // A body on its way from the old generation to the young one, which may drop the old one.
+  std::string promoted_;
   struct RecentPack {
     std::int64_t key = -1;
     std::string unpacked;

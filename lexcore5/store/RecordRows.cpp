@@ -123,8 +123,8 @@ std::uint32_t ReadBody(Database* db, std::int64_t rowKey) {
   }
   const std::int64_t row = packed ? PackKeyOf(rowKey) : rowKey;
   if (ReadCacheCurrent(db)) {
-    if (const std::string* kept = db->reads.FindBody(rowKey)) {
-      db->body.assign(*kept);
+    if (std::string_view kept; db->reads.FindBody(rowKey, &kept)) {
+      db->body.assign(kept);
       return arbcode::SUCCESS;
     }
     if (const std::string* pack = packed ? db->reads.FindPack(row) : nullptr) {

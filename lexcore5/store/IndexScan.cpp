@@ -25,11 +25,7 @@ std::uint32_t ReadIndexEntries(Database* db, std::string_view from, std::string_
   return WithDatabase(db, [&]() -> std::uint32_t {
     const std::string range = IndexRangeName(from, to, limit);
     if (ReadCacheCurrent(db)) {
-      if (const IndexPage* kept = db->reads.FindIndexPage(range)) {
-        recordIds->insert(recordIds->end(), kept->recordIds.begin(), kept->recordIds.end());
-        if (!kept->recordIds.empty()) lastKey->assign(kept->lastKey);
-        return arbcode::SUCCESS;
-      }
+      if (db->reads.FindIndexPage(range, recordIds, lastKey)) return arbcode::SUCCESS;
     }
     IndexPage page;
     sqlite3_stmt* statement = nullptr;

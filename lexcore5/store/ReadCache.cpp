@@ -1,24 +1,33 @@
 #include "store/ReadCache.h"
 
+#include <cstring>
 #include <utility>
 
 namespace store {
 namespace {
 
-// What an entry costs beyond its bytes: the map node, the key and the allocation's bookkeeping.
+// What an entry costs beyond its bytes: its slot, which a table keeps up to a third empty, and the
+// allocation's bookkeeping.
 constexpr std::size_t kEntryOverhead = 64;
 
-std::size_t CostOf(std::int64_t /*rowKey*/, std::string_view body) {
-  return body.size() + kEntryOverhead;
+// A row key as the bytes of a key.
+std::string_view RowKeyBytes(const std::int64_t& rowKey) {
+  return {reinterpret_cast<const char*>(&rowKey), sizeof rowKey};
 }
 
-std::size_t CostOf(const std::string& range, const IndexPage& page) {
-  return range.size() + page.lastKey.size() + page.recordIds.size() * sizeof(std::uint32_t) +
-         2 * kEntryOverhead;
+// Record IDs as bytes, in the byte order of this machine: they never leave the process.
+void AppendIds(const std::vector<std::uint32_t>& ids, std::string* out) {
+  if (ids.empty()) return;
+  out->append(reinterpret_cast<const char*>(ids.data()), ids.size() * sizeof(std::uint32_t));
 }
 
-std::size_t CostOf(const std::string& criteria, const CursorResults& results) {
-  return criteria.size() + results.recordIds.size() * sizeof(std::uint32_t) + 2 * kEntryOverhead;
+// Appends `count` record IDs from `bytes` to *ids.
+void ReadIds(const char* bytes, std::size_t count, std::vector<std::uint32_t>* ids) {
+  // An empty vector may have no storage to copy to.
+  if (count == 0) return;
+  const std::size_t start = ids->size();
+  ids->resize(start + count);
+  std::memcpy(ids->data() + start, bytes, count * sizeof(std::uint32_t));
 }
 
 }  // namespace
@@ -60,56 +69,68 @@ bool ReadCache::MakeRoom(std::size_t bytes) {
   return true;
 }
 
-template <typename Key, typename Value, typename Hash>
-const Value* ReadCache::Find(FlatMap<Key, Value, Hash> Generation::*map, const Key& key) {
-  if (const Value* found = (young_.*map).Find(key)) return found;
-  Value value;
-  if (!(old_.*map).Take(key, &value)) return nullptr;
-  const std::size_t cost = CostOf(key, value);
-  old_.bytes -= cost;
-  if (!MakeRoom(cost)) return nullptr;
-  young_.bytes += cost;
-  return (young_.*map).Put(key, std::move(value)).first;
-}
-
-template <typename Key, typename Value, typename Hash>
-void ReadCache::Keep(FlatMap<Key, Value, Hash> Generation::*map, const Key& key,
-                     const Value& value) {
-  const std::size_t cost = CostOf(key, value);
-  if (!MakeRoom(cost)) return;
-  if ((young_.*map).Put(key, value).second) young_.bytes += cost;
-}
-
-bool ReadCache::FindBody(std::int64_t rowKey, std::string_view* body) {
-  if (young_.bodies.Find(rowKey, body)) return true;
-  if (!old_.bodies.Find(rowKey, body)) return false;
-  // Left behind in the old generation: the young one is searched first.
-  promoted_.assign(*body);
-  KeepBody(rowKey, promoted_);
-  if (!young_.bodies.Find(rowKey, body)) *body = promoted_;
+bool ReadCache::Find(ArenaTable Generation::*table, std::string_view key, std::string_view* value) {
+  if ((young_.*table).Find(key, value)) return true;
+  if (!(old_.*table).Find(key, value)) return false;
+  // Kept again in the young generation, which is searched first.
+  promotedKey_.assign(key);
+  promotedValue_.assign(*value);
+  Keep(table, promotedKey_, promotedValue_);
+  if (!(young_.*table).Find(promotedKey_, value)) *value = promotedValue_;
   return true;
 }
 
-void ReadCache::KeepBody(std::int64_t rowKey, std::string_view body) {
-  const std::size_t cost = CostOf(rowKey, body);
+void ReadCache::Keep(ArenaTable Generation::*table, std::string_view key, std::string_view value) {
+  const std::size_t cost = key.size() + value.size() + kEntryOverhead;
   if (!MakeRoom(cost)) return;
-  if (young_.bodies.Put(rowKey, body)) young_.bytes += cost;
+  if ((young_.*table).Put(key, value)) young_.bytes += cost;
 }
 
-const IndexPage* ReadCache::FindIndexPage(const std::string& range) {
-  return Find(&Generation::pages, range);
+bool ReadCache::FindBody(std::int64_t rowKey, std::string_view* body) {
+  return Find(&Generation::bodies, RowKeyBytes(rowKey), body);
+}
+
+void ReadCache::KeepBody(std::int64_t rowKey, std::string_view body) {
+  Keep(&Generation::bodies, RowKeyBytes(rowKey), body);
+}
+
+// An index page is kept as its count of IDs, the IDs and its last key.
+bool ReadCache::FindIndexPage(const std::string& range, std::vector<std::uint32_t>* recordIds,
+                              std::string* lastKey) {
+  std::string_view kept;
+  if (!Find(&Generation::pages, range, &kept)) return false;
+  std::uint32_t count = 0;
+  std::memcpy(&count, kept.data(), sizeof count);
+  kept.remove_prefix(sizeof count);
+  ReadIds(kept.data(), count, recordIds);
+  kept.remove_prefix(count * sizeof(std::uint32_t));
+  if (count != 0) lastKey->assign(kept);
+  return true;
 }
 
 void ReadCache::KeepIndexPage(const std::string& range, const IndexPage& page) {
-  Keep(&Generation::pages, range, page);
+  const auto count = static_cast<std::uint32_t>(page.recordIds.size());
+  encoded_.assign(reinterpret_cast<const char*>(&count), sizeof count);
+  AppendIds(page.recordIds, &encoded_);
+  encoded_.append(page.lastKey);
+  Keep(&Generation::pages, range, encoded_);
 }
 
-const CursorResults* ReadCache::FindResults(const std::string& criteria) {
-  return Find(&Generation::results, criteria);
+// Results are kept as the yielding set and the IDs.
+bool ReadCache::FindResults(const std::string& criteria, CursorResults* results) {
+  std::string_view kept;
+  if (!Find(&Generation::results, criteria, &kept)) return false;
+  std::memcpy(&results->yieldingSet, kept.data(), sizeof results->yieldingSet);
+  kept.remove_prefix(sizeof results->yieldingSet);
+  results->recordIds.clear();
+  ReadIds(kept.data(), kept.size() / sizeof(std::uint32_t), &results->recordIds);
+  return true;
 }
 
 void ReadCache::KeepResults(const std::string& criteria, const CursorResults& results) {
-  Keep(&Generation::results, criteria, results);
+  encoded_.assign(reinterpret_cast<const char*>(&results.yieldingSet), sizeof results.yieldingSet);
+  AppendIds(results.recordIds, &encoded_);
+  Keep(&Generation::results, criteria, encoded_);
 }
 
 std::string IndexRangeName(std::string_view from, std::string_view to, std::size_t limit) {

@@ -16,8 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "store/BodyTable.h"
-#include "store/FlatMap.h"
+#include "store/ArenaTable.h"
 
 namespace store {
 
@@ -48,33 +47,37 @@ class ReadCache {
   const std::string* FindPack(std::int64_t packKey) const;
   void SwapPack(std::int64_t packKey, std::string* unpacked);
 
-  // `range` names the read completely (bounds and limit: see IndexRangeName).
-  const IndexPage* FindIndexPage(const std::string& range);
+  // `range` names the read completely (bounds and limit: see IndexRangeName). When found, the
+  // page's record IDs are appended to *recordIds, and *lastKey is its last key if it has any.
+  bool FindIndexPage(const std::string& range, std::vector<std::uint32_t>* recordIds,
+                     std::string* lastKey);
   void KeepIndexPage(const std::string& range, const IndexPage& page);
 
-  // `criteria` names the cursor completely (see CursorResultsKey).
-  const CursorResults* FindResults(const std::string& criteria);
+  // `criteria` names the cursor completely (see CursorResultsKey). When found, *results is
+  // replaced.
+  bool FindResults(const std::string& criteria, CursorResults* results);
   void KeepResults(const std::string& criteria, const CursorResults& results);
 
  private:
   struct Generation {
-    BodyTable bodies;
-    FlatMap<std::string, IndexPage, TextHash> pages;
-    FlatMap<std::string, CursorResults, TextHash> results;
+    ArenaTable bodies;
+    ArenaTable pages;
+    ArenaTable results;
     std::size_t bytes = 0;
   };
   // Makes room for `bytes` more in the young generation; false when they exceed a generation.
   bool MakeRoom(std::size_t bytes);
-  // The same for either kind of entry; `map` picks the kind within a generation.
-  template <typename Key, typename Value, typename Hash>
-  const Value* Find(FlatMap<Key, Value, Hash> Generation::*map, const Key& key);
-  template <typename Key, typename Value, typename Hash>
-  void Keep(FlatMap<Key, Value, Hash> Generation::*map, const Key& key, const Value& value);
+  // The same for every kind of entry; `table` picks the kind within a generation.
+  bool Find(ArenaTable Generation::*table, std::string_view key, std::string_view* value);
+  void Keep(ArenaTable Generation::*table, std::string_view key, std::string_view value);
 
   Generation young_;
   Generation old_;
-  // A body on its way from the old generation to the young one, which may drop the old one.
-  std::string promoted_;
+  // An entry on its way from the old generation to the young one, which may drop the old one.
+  std::string promotedKey_;
+  std::string promotedValue_;
+  // Values being encoded for keeping.
+  std::string encoded_;
   struct RecentPack {
     std::int64_t key = -1;
     std::string unpacked;

@@ -68,10 +68,7 @@ bool FindCursorResults(Database* db, const std::string& key, CursorResults* resu
   WithDatabase(db, [&]() -> std::uint32_t {
     if (!ReadCacheCurrent(db)) return 0;
     *transaction = db->reader.HeldTransaction();
-    if (const CursorResults* kept = db->reads.FindResults(key)) {
-      *results = *kept;
-      found = true;
-    }
+    found = db->reads.FindResults(key, results);
     return 0;
   });
   return found;

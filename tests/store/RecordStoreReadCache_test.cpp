@@ -107,10 +107,14 @@ TEST(ReadCache, KeepsWhatIsInUseWithinItsBudgetAndDropsTheRest) {
 
   const store::IndexPage page{{7, 8}, "last"};
   cache.KeepIndexPage(store::IndexRangeName("a", "b", 16), page);
-  EXPECT_EQ(cache.FindIndexPage(store::IndexRangeName("a", "b", 32)), nullptr);
-  EXPECT_EQ(cache.FindIndexPage(store::IndexRangeName("a", "b", 16))->recordIds, page.recordIds);
+  std::vector<std::uint32_t> ids;
+  std::string lastKey;
+  EXPECT_FALSE(cache.FindIndexPage(store::IndexRangeName("a", "b", 32), &ids, &lastKey));
+  ASSERT_TRUE(cache.FindIndexPage(store::IndexRangeName("a", "b", 16), &ids, &lastKey));
+  EXPECT_EQ(ids, page.recordIds);
+  EXPECT_EQ(lastKey, page.lastKey);
   cache.Clear();
-  EXPECT_EQ(cache.FindIndexPage(store::IndexRangeName("a", "b", 16)), nullptr);
+  EXPECT_FALSE(cache.FindIndexPage(store::IndexRangeName("a", "b", 16), &ids, &lastKey));
   EXPECT_EQ(found(1), "<none>");
 }
 

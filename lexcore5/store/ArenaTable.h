@@ -1,0 +1,45 @@
+// The entries of one generation of the read cache (ReadCache.h): keys and values back to back in
+// one buffer, found through a table of small slots. A look-up that reads its records again probes
+// the cache a score of times among tens of thousands of entries. A node-based map pays for each
+// probe with a division by its prime bucket count and with loads scattered over bucket, node, key
+// and value; here a probe is a mask into a compact table, and the key and the value it finds share
+// their cache lines. Dropping a generation frees two allocations instead of several per entry.
+//
+// Linear probing; nothing is ever erased, as a generation is dropped whole.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace store {
+
+class ArenaTable {
+ public:
+  // The value kept under `key`, or false. The view is valid until the next Put.
+  bool Find(std::string_view key, std::string_view* value) const;
+  // Keeps copies of both in place of any value kept under the key before. True when the key was
+  // new; false when a value was replaced, or when the buffer cannot take more (4 GiB) and nothing
+  // was kept.
+  bool Put(std::string_view key, std::string_view value);
+
+ private:
+  // A hash of 0 marks an empty slot.
+  struct Slot {
+    std::uint64_t hash = 0;
+    std::uint32_t offset = 0;
+    std::uint32_t keySize = 0;
+    std::uint32_t valueSize = 0;
+  };
+  // The slot that holds `key` or the empty one where it would go.
+  std::size_t SlotFor(std::string_view key, std::uint64_t hash) const;
+  void Grow();
+
+  std::vector<Slot> slots_;
+  std::string bytes_;
+  std::size_t size_ = 0;
+};
+
+}  // namespace store

@@ -1,0 +1,90 @@
+// The read cache's tables: every value comes back as it was kept, through growth, replacement and
+// keys that share a hash, and an entry moved between generations survives the drop of the one it
+// left.
+#include "store/ArenaTable.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "store/ReadCache.h"
+
+namespace {
+
+std::string ValueOf(const std::string& key, int version) {
+  return key + "/" + std::to_string(version) + std::string(key.size() * 7 % 300, 'v');
+}
+
+TEST(ArenaTable, EveryValueComesBackAsKeptThroughGrowthAndReplacement) {
+  store::ArenaTable table;
+  std::map<std::string, std::string> model;
+  for (int i = 0; i < 5000; ++i) {
+    // Keys that are prefixes of one another, and one that is empty.
+    const std::string key = i == 0 ? std::string() : std::string(i % 9, 'k') + std::to_string(i);
+    EXPECT_TRUE(table.Put(key, ValueOf(key, 1))) << key;
+    model[key] = ValueOf(key, 1);
+  }
+  int replaced = 0;
+  for (auto& [key, value] : model) {
+    if (++replaced % 7 != 0) continue;
+    EXPECT_FALSE(table.Put(key, ValueOf(key, 2)));
+    value = ValueOf(key, 2);
+  }
+  for (const auto& [key, value] : model) {
+    std::string_view found;
+    ASSERT_TRUE(table.Find(key, &found)) << key;
+    EXPECT_EQ(found, value);
+  }
+  std::string_view absent;
+  EXPECT_FALSE(table.Find("k5001", &absent));
+  EXPECT_FALSE(store::ArenaTable().Find("", &absent));
+}
+
+TEST(ReadCacheEntries, AnEntryFoundInTheOldGenerationSurvivesTheDropOfIt) {
+  store::ReadCache cache;
+  // Room for about two bodies a generation.
+  cache.SetBudget(2 * 2 * (64 + 8 + 100));
+  cache.KeepBody(1, std::string(100, 'a'));
+  cache.KeepBody(2, std::string(100, 'b'));
+  // The third fills the young generation: the first two are old now.
+  cache.KeepBody(3, std::string(100, 'c'));
+  std::string_view found;
+  ASSERT_TRUE(cache.FindBody(1, &found));
+  EXPECT_EQ(found, std::string(100, 'a'));
+  ASSERT_TRUE(cache.FindBody(2, &found));
+  EXPECT_EQ(found, std::string(100, 'b'));
+  ASSERT_TRUE(cache.FindBody(1, &found));
+  EXPECT_EQ(found, std::string(100, 'a'));
+}
+
+TEST(ReadCacheEntries, ResultsAndPagesComeBackWholeEmptyOrNot) {
+  store::ReadCache cache;
+  cache.SetBudget(1 << 20);
+  cache.KeepResults("none", {7, {}});
+  cache.KeepResults("some", {3, {1, 4294967295u, 2}});
+  store::CursorResults results{9, {42}};
+  ASSERT_TRUE(cache.FindResults("none", &results));
+  EXPECT_EQ(results.yieldingSet, 7);
+  EXPECT_TRUE(results.recordIds.empty());
+  ASSERT_TRUE(cache.FindResults("some", &results));
+  EXPECT_EQ(results.yieldingSet, 3);
+  EXPECT_EQ(results.recordIds, (std::vector<std::uint32_t>{1, 4294967295u, 2}));
+  EXPECT_FALSE(cache.FindResults("som", &results));
+
+  // A page without IDs leaves the last key alone; IDs are appended to those read before.
+  cache.KeepIndexPage("empty", {{}, ""});
+  const std::string keyWithNul("key\0with nul", 12);
+  cache.KeepIndexPage("full", {{5, 6}, keyWithNul});
+  std::vector<std::uint32_t> ids{1};
+  std::string lastKey = "before";
+  ASSERT_TRUE(cache.FindIndexPage("empty", &ids, &lastKey));
+  EXPECT_EQ(ids, std::vector<std::uint32_t>{1});
+  EXPECT_EQ(lastKey, "before");
+  ASSERT_TRUE(cache.FindIndexPage("full", &ids, &lastKey));
+  EXPECT_EQ(ids, (std::vector<std::uint32_t>{1, 5, 6}));
+  EXPECT_EQ(lastKey, keyWithNul);
+}
+
+}  // namespace

@@ -1,12 +1,15 @@
 #include "store/ArenaTable.h"
 
+#include <cstring>
 #include <functional>
-#include <limits>
 
 namespace store {
 namespace {
 
 constexpr std::size_t kFirstCapacity = 1024;
+constexpr unsigned kBlockBits = 20;
+constexpr std::size_t kBlockSize = std::size_t{1} << kBlockBits;
+constexpr std::size_t kMaxBlocks = std::size_t{1} << (32 - kBlockBits);
 
 std::uint64_t HashOf(std::string_view key) {
   const std::uint64_t hash = std::hash<std::string_view>{}(key);
@@ -20,7 +23,7 @@ std::size_t ArenaTable::SlotFor(std::string_view key, std::uint64_t hash) const 
   std::size_t at = hash & mask;
   for (; slots_[at].hash != 0; at = (at + 1) & mask) {
     const Slot& slot = slots_[at];
-    if (slot.hash == hash && std::string_view(bytes_).substr(slot.offset, slot.keySize) == key) {
+    if (slot.hash == hash && std::string_view(At(slot.offset), slot.keySize) == key) {
       break;
     }
   }
@@ -31,23 +34,41 @@ bool ArenaTable::Find(std::string_view key, std::string_view* value) const {
   if (size_ == 0) return false;
   const Slot& slot = slots_[SlotFor(key, HashOf(key))];
   if (slot.hash == 0) return false;
-  *value = std::string_view(bytes_).substr(slot.offset + slot.keySize, slot.valueSize);
+  *value = std::string_view(At(slot.offset) + slot.keySize, slot.valueSize);
+  return true;
+}
+
+const char* ArenaTable::At(std::uint32_t offset) const {
+  return blocks_[offset >> kBlockBits].get() + (offset & (kBlockSize - 1));
+}
+
+bool ArenaTable::Append(std::string_view key, std::string_view value, std::uint32_t* offset) {
+  const std::size_t size = key.size() + value.size();
+  if (size > kBlockSize) return false;
+  if (blocks_.empty() || used_ + size > kBlockSize) {
+    if (blocks_.size() == kMaxBlocks) return false;
+    blocks_.push_back(std::make_unique_for_overwrite<char[]>(kBlockSize));
+    used_ = 0;
+  }
+  char* at = blocks_.back().get() + used_;
+  // Either may be empty, and an empty view may have no data to copy from.
+  if (!key.empty()) std::memcpy(at, key.data(), key.size());
+  if (!value.empty()) std::memcpy(at + key.size(), value.data(), value.size());
+  *offset = static_cast<std::uint32_t>((blocks_.size() - 1) << kBlockBits | used_);
+  used_ += size;
   return true;
 }
 
 bool ArenaTable::Put(std::string_view key, std::string_view value) {
-  if (bytes_.size() + key.size() + value.size() > std::numeric_limits<std::uint32_t>::max()) {
-    return false;
-  }
+  std::uint32_t offset = 0;
+  if (!Append(key, value, &offset)) return false;
   // At most three quarters full, so that runs stay short.
   if ((size_ + 1) * 4 > slots_.size() * 3) Grow();
   const std::uint64_t hash = HashOf(key);
   Slot& slot = slots_[SlotFor(key, hash)];
   const bool fresh = slot.hash == 0;
-  slot = Slot{hash, static_cast<std::uint32_t>(bytes_.size()),
-              static_cast<std::uint32_t>(key.size()), static_cast<std::uint32_t>(value.size())};
-  bytes_.append(key);
-  bytes_.append(value);
+  slot = Slot{hash, offset, static_cast<std::uint32_t>(key.size()),
+              static_cast<std::uint32_t>(value.size())};
   size_ += fresh ? 1 : 0;
   return fresh;
 }

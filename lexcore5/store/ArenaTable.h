@@ -5,12 +5,14 @@
 // and value; here a probe is a mask into a compact table, and the key and the value it finds share
 // their cache lines. Dropping a generation frees two allocations instead of several per entry.
 //
-// Linear probing; nothing is ever erased, as a generation is dropped whole.
+// The buffer is a row of blocks of 1 MiB that never move: growing it copies nothing. An entry
+// larger than a block is not kept. Linear probing; nothing is ever erased, as a generation is
+// dropped whole.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -21,8 +23,8 @@ class ArenaTable {
   // The value kept under `key`, or false. The view is valid until the next Put.
   bool Find(std::string_view key, std::string_view* value) const;
   // Keeps copies of both in place of any value kept under the key before. True when the key was
-  // new; false when a value was replaced, or when the buffer cannot take more (4 GiB) and nothing
-  // was kept.
+  // new; false when a value was replaced, or when nothing was kept: an entry larger than a block,
+  // or the buffer full (4 GiB).
   bool Put(std::string_view key, std::string_view value);
 
  private:
@@ -36,9 +38,15 @@ class ArenaTable {
   // The slot that holds `key` or the empty one where it would go.
   std::size_t SlotFor(std::string_view key, std::uint64_t hash) const;
   void Grow();
+  // Where the bytes at `offset` are: its high bits pick the block.
+  const char* At(std::uint32_t offset) const;
+  // Copies `size` bytes to the buffer; their offset, or false when there is no room.
+  bool Append(std::string_view key, std::string_view value, std::uint32_t* offset);
 
   std::vector<Slot> slots_;
-  std::string bytes_;
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  // Bytes used in the last block.
+  std::size_t used_ = 0;
   std::size_t size_ = 0;
 };
 

@@ -14,7 +14,8 @@
 namespace {
 
 std::string ValueOf(const std::string& key, int version) {
-  return key + "/" + std::to_string(version) + std::string(key.size() * 7 % 300, 'v');
+  // Up to 900 bytes: the entries fill several blocks.
+  return key + "/" + std::to_string(version) + std::string(key.size() * 97 % 900, 'v');
 }
 
 TEST(ArenaTable, EveryValueComesBackAsKeptThroughGrowthAndReplacement) {
@@ -40,6 +41,13 @@ TEST(ArenaTable, EveryValueComesBackAsKeptThroughGrowthAndReplacement) {
   std::string_view absent;
   EXPECT_FALSE(table.Find("k5001", &absent));
   EXPECT_FALSE(store::ArenaTable().Find("", &absent));
+
+  // Larger than a block: not kept, and what follows is kept as usual.
+  EXPECT_FALSE(table.Put("huge", std::string((1 << 20) + 1, 'h')));
+  EXPECT_FALSE(table.Find("huge", &absent));
+  EXPECT_TRUE(table.Put("after", "x"));
+  ASSERT_TRUE(table.Find("after", &absent));
+  EXPECT_EQ(absent, "x");
 }
 
 TEST(ReadCacheEntries, AnEntryFoundInTheOldGenerationSurvivesTheDropOfIt) {

@@ -7,8 +7,8 @@
 #include "platform/TextConvert.h"
 #include "store/ApiGuard.h"
 #include "store/Collation.h"
-#include "store/CriteriaKey.h"
 #include "store/Cursor.h"
+#include "store/CursorRecycler.h"
 #include "store/CursorState.h"
 #include "store/IndexScan.h"
 #include "store/QueryCompiler.h"
@@ -29,6 +29,23 @@ void Cursor::Invalidate() {
   takenIn = 0;
 }
 
+void Cursor::Reset() {
+  Invalidate();
+  for (CursorSource& source : sources) source = CursorSource{};
+  anySetIndex = 0;
+  masterIndex = 0;
+  masterOption = 0;
+  mode = kDefaultMode;
+  items.clear();
+  resultsKey.clear();
+  query.nodes.clear();
+  compiled = true;
+  validated = true;
+  taken.yieldingSet = 0;
+  taken.recordIds.clear();
+  takenFrom = nullptr;
+}
+
 namespace {
 
 // Criteria items are large and a look-up builds several cursors of a few items each: growing the
@@ -38,7 +55,6 @@ constexpr std::size_t kUsualCriteriaItems = 8;
 std::uint32_t Append(Cursor* cursor, CriteriaItem item) {
   if (cursor->items.empty()) cursor->items.reserve(kUsualCriteriaItems);
   cursor->items.push_back(std::move(item));
-  cursor->criteriaKey.clear();
   cursor->validated = false;
   cursor->Invalidate();
   return arbcode::SUCCESS;
@@ -84,10 +100,10 @@ std::uint32_t Compile(Cursor* cursor) {
 // which sets have a source, so the same items compiled and passed the source check before.
 bool TakeKeptResults(Cursor* cursor) {
   Database* home = nullptr;
-  const std::string key = CursorResultsKey(*cursor, &home);
-  if (key.empty()) return false;
+  WriteCursorResultsKey(*cursor, &home, &cursor->resultsKey);
+  if (cursor->resultsKey.empty()) return false;
   std::uint64_t transaction = 0;
-  if (!FindCursorResults(home, key, &cursor->taken, &transaction)) return false;
+  if (!FindCursorResults(home, cursor->resultsKey, &cursor->taken, &transaction)) return false;
   cursor->takenFrom = home;
   cursor->takenIn = transaction;
   return true;
@@ -106,7 +122,6 @@ bool UseTakenResults(Cursor* cursor) {
 
 std::uint32_t Validate(Cursor* cursor) {
   cursor->Invalidate();
-  cursor->criteriaKey = CriteriaKey(cursor->items);
   cursor->compiled = false;
   if (!TakeKeptResults(cursor)) {
     if (std::uint32_t code = Compile(cursor)) return code;
@@ -166,7 +181,8 @@ std::uint32_t EnsureResults(Cursor* cursor) {
   }
   if (cursor->results || UseTakenResults(cursor)) return arbcode::SUCCESS;
   Database* home = nullptr;
-  std::string key = CursorResultsKey(*cursor, &home);
+  WriteCursorResultsKey(*cursor, &home, &cursor->resultsKey);
+  const std::string& key = cursor->resultsKey;
   std::uint64_t transaction = 0;
   CursorResults known;
   if (!key.empty() && FindCursorResults(home, key, &known, &transaction)) {
@@ -181,7 +197,7 @@ std::uint32_t EnsureResults(Cursor* cursor) {
   std::shared_ptr<const Collator> collator;
   if (std::uint32_t code = Plan(*cursor, &plan, &collator)) return code;
   cursor->results = std::make_unique<ResultStream>(*cursor, std::move(plan), std::move(collator));
-  if (transaction != 0) cursor->results->KeepWhenComplete(home, std::move(key), transaction);
+  if (transaction != 0) cursor->results->KeepWhenComplete(home, key, transaction);
   return arbcode::SUCCESS;
 }
 
@@ -235,16 +251,17 @@ std::uint32_t WithCursor(Cursor* cursor, Body&& body) {
 std::uint32_t CursorInit(Database* db, std::uint32_t store, std::uint16_t container, Cursor** out) {
   if (out == nullptr) return arbcode::BAD_HDL;
   return Guarded([&]() -> std::uint32_t {
-    auto cursor = std::make_unique<Cursor>();
+    Cursor* cursor = TakeCursor();
+    if (cursor == nullptr) return arbcode::MEM;
     cursor->sources[0] = {db, store, container, 0};
-    *out = cursor.release();
+    *out = cursor;
     return arbcode::SUCCESS;
   });
 }
 
 std::uint32_t CursorFree(Cursor** cursor) {
   if (cursor == nullptr || *cursor == nullptr) return arbcode::BAD_HDL;
-  delete *cursor;
+  ReturnCursor(*cursor);
   *cursor = nullptr;
   return arbcode::SUCCESS;
 }

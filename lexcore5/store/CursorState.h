@@ -38,8 +38,9 @@ struct Cursor {
   std::uint16_t mode = kDefaultMode;
 
   std::vector<CriteriaItem> items;
-  // Set when the items are validated (see CriteriaKey.h).
-  std::string criteriaKey;
+  // The name of the cursor's results (ResultReuse.h) as last built: kept so that its memory serves
+  // the next one.
+  std::string resultsKey;
   // Compiled when the items are validated, unless results kept for cursors built alike showed
   // them valid: a cursor answered from those never needs them.
   CompiledQuery query;
@@ -55,6 +56,10 @@ struct Cursor {
   CursorResults taken;
   Database* takenFrom = nullptr;
   std::uint64_t takenIn = 0;
+
+  // Back to the state of a new cursor over no source, keeping the memory its lists hold (see
+  // CursorRecycler.h).
+  void Reset();
 
   bool Wildcards() const { return (mode & 0x3) != 1; }
   bool CaseSensitive() const { return (mode & 0xC) == 8; }

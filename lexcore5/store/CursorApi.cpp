@@ -29,6 +29,13 @@ void Cursor::Invalidate() {
   takenIn = 0;
 }
 
+namespace {
+
+// Enough for the fields of a look-up's cursors; more would only hold memory.
+constexpr std::size_t kSparePaths = 8;
+
+}  // namespace
+
 void Cursor::Reset() {
   Invalidate();
   for (CursorSource& source : sources) source = CursorSource{};
@@ -36,6 +43,11 @@ void Cursor::Reset() {
   masterIndex = 0;
   masterOption = 0;
   mode = kDefaultMode;
+  if (sparePaths.capacity() == 0) sparePaths.reserve(kSparePaths);
+  for (CriteriaItem& item : items) {
+    if (sparePaths.size() == kSparePaths) break;
+    if (item.field.path.capacity() != 0) sparePaths.push_back(std::move(item.field.path));
+  }
   items.clear();
   resultsKey.clear();
   query.nodes.clear();
@@ -51,6 +63,15 @@ namespace {
 // Criteria items are large and a look-up builds several cursors of a few items each: growing the
 // list one step at a time would move them again and again.
 constexpr std::size_t kUsualCriteriaItems = 8;
+
+// An empty path, with the memory of one that an earlier use of the cursor dropped if there is one.
+std::vector<std::uint16_t> SparePath(Cursor* cursor) {
+  if (cursor->sparePaths.empty()) return {};
+  std::vector<std::uint16_t> path = std::move(cursor->sparePaths.back());
+  cursor->sparePaths.pop_back();
+  path.clear();
+  return path;
+}
 
 std::uint32_t Append(Cursor* cursor, CriteriaItem item) {
   if (cursor->items.empty()) cursor->items.reserve(kUsualCriteriaItems);
@@ -269,7 +290,8 @@ std::uint32_t CursorFree(Cursor** cursor) {
 std::uint32_t CursorAddField(Cursor* cursor, std::uint16_t tag, std::uint16_t contextSet) {
   return WithCursor(cursor, [&] {
     CriteriaItem item{CriteriaItem::Kind::kField};
-    item.field.path = {tag};
+    item.field.path = SparePath(cursor);
+    item.field.path.push_back(tag);
     item.field.contextSet = contextSet;
     return Append(cursor, std::move(item));
   });
@@ -279,6 +301,7 @@ std::uint32_t CursorAddFieldPath(Cursor* cursor, const std::uint16_t* path, std:
                                  std::uint16_t contextSet) {
   return WithCursor(cursor, [&] {
     CriteriaItem item{CriteriaItem::Kind::kField};
+    item.field.path = SparePath(cursor);
     if (path != nullptr) item.field.path.assign(path, path + depth);
     item.field.anchored = true;
     item.field.contextSet = contextSet;

@@ -38,6 +38,9 @@ struct Cursor {
   std::uint16_t mode = kDefaultMode;
 
   std::vector<CriteriaItem> items;
+  // The tag paths of the items dropped at the last Reset, for the fields appended next: nearly
+  // every field needs one, and a cursor started again is mostly built like the one before.
+  std::vector<std::vector<std::uint16_t>> sparePaths;
   // The name of the cursor's results (ResultReuse.h) as last built: kept so that its memory serves
   // the next one.
   std::string resultsKey;

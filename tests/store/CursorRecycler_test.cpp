@@ -127,6 +127,34 @@ TEST_F(CursorRecycler, CriteriaAppendedToAStartedCursorSelectAsOnANewOne) {
   ASSERT_EQ(store::CursorFree(&joined), arbcode::SUCCESS);
 }
 
+TEST_F(CursorRecycler, FieldsAppendedAfterLongerPathsNameOnlyTheirOwnTags) {
+  // Paths longer and shorter than the fields that follow, so that memory kept from one field could
+  // leave tags behind in another.
+  store::Cursor* used = Start(db_);
+  const std::uint16_t deep[] = {1, kText, kText, kText};
+  for (std::uint16_t depth : {4, 2, 3}) {
+    ASSERT_EQ(store::CursorAddFieldPath(used, deep, depth, 0), arbcode::SUCCESS);
+  }
+  ASSERT_EQ(store::CursorFree(&used), arbcode::SUCCESS);
+
+  const std::uint16_t root[] = {1};
+  store::Cursor* again = Start(db_);
+  store::Cursor fresh;
+  fresh.sources[0] = {db_, kStore, kContainer, 0};
+  for (store::Cursor* cursor : {again, &fresh}) {
+    ASSERT_EQ(store::CursorAddField(cursor, kText, 0), arbcode::SUCCESS);
+    ASSERT_EQ(store::CursorAddFieldPath(cursor, root, 1, 0), arbcode::SUCCESS);
+    ASSERT_EQ(store::CursorAddFieldPath(cursor, deep, 2, 0), arbcode::SUCCESS);
+  }
+  ASSERT_EQ(again->items.size(), 3u);
+  EXPECT_EQ(again->items[0].field.path, std::vector<std::uint16_t>{kText});
+  EXPECT_EQ(again->items[1].field.path, std::vector<std::uint16_t>{1});
+  EXPECT_EQ(again->items[2].field.path, (std::vector<std::uint16_t>{1, kText}));
+  store::Database* home = nullptr;
+  EXPECT_EQ(store::CursorResultsKey(*again, &home), store::CursorResultsKey(fresh, &home));
+  ASSERT_EQ(store::CursorFree(&again), arbcode::SUCCESS);
+}
+
 TEST_F(CursorRecycler, ManyCursorsFreedAtOnceAreAllReleasedOrStartedAgain) {
   // More than are kept: the rest are deleted (the sanitizer build reports a leak or a double
   // release), and every one started again reads like a new one.

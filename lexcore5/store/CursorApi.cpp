@@ -24,7 +24,7 @@ Cursor::Cursor() = default;
 Cursor::~Cursor() = default;
 
 void Cursor::Invalidate() {
-  results.reset();
+  if (results) spareResults = std::move(results);
   position = -1;
   takenIn = 0;
 }
@@ -33,11 +33,14 @@ namespace {
 
 // Enough for the fields of a look-up's cursors; more would only hold memory.
 constexpr std::size_t kSparePaths = 8;
+// A cursor kept for reuse holds lists of a look-up's size, not those of a listing of every word.
+constexpr std::size_t kKeptIds = 4096;
 
 }  // namespace
 
 void Cursor::Reset() {
   Invalidate();
+  if (spareResults && spareResults->IdCapacity() > kKeptIds) spareResults.reset();
   for (CursorSource& source : sources) source = CursorSource{};
   anySetIndex = 0;
   masterIndex = 0;
@@ -54,11 +57,26 @@ void Cursor::Reset() {
   compiled = true;
   validated = true;
   taken.yieldingSet = 0;
-  taken.recordIds.clear();
+  if (taken.recordIds.capacity() > kKeptIds) {
+    taken.recordIds = {};
+  } else {
+    taken.recordIds.clear();
+  }
   takenFrom = nullptr;
 }
 
 namespace {
+
+// Results from a stream made, or started again, with `args` (see ResultStream::Restart).
+template <typename... Args>
+void StartResults(Cursor* cursor, Args&&... args) {
+  if (cursor->spareResults) {
+    cursor->spareResults->Restart(std::forward<Args>(args)...);
+    cursor->results = std::move(cursor->spareResults);
+  } else {
+    cursor->results = std::make_unique<ResultStream>(*cursor, std::forward<Args>(args)...);
+  }
+}
 
 // Criteria items are large and a look-up builds several cursors of a few items each: growing the
 // list one step at a time would move them again and again.
@@ -137,7 +155,7 @@ bool UseTakenResults(Cursor* cursor) {
   const bool current = ReusableTransaction(cursor->takenFrom) == cursor->takenIn;
   cursor->takenIn = 0;
   if (!current) return false;
-  cursor->results = std::make_unique<ResultStream>(*cursor, std::move(cursor->taken));
+  StartResults(cursor, cursor->taken);
   return true;
 }
 
@@ -205,9 +223,9 @@ std::uint32_t EnsureResults(Cursor* cursor) {
   WriteCursorResultsKey(*cursor, &home, &cursor->resultsKey);
   const std::string& key = cursor->resultsKey;
   std::uint64_t transaction = 0;
-  CursorResults known;
-  if (!key.empty() && FindCursorResults(home, key, &known, &transaction)) {
-    cursor->results = std::make_unique<ResultStream>(*cursor, std::move(known));
+  // Taken results are used up or out of date here: their list serves again.
+  if (!key.empty() && FindCursorResults(home, key, &cursor->taken, &transaction)) {
+    StartResults(cursor, cursor->taken);
     return arbcode::SUCCESS;
   }
   // Results taken at validation may have been dropped since.
@@ -217,7 +235,7 @@ std::uint32_t EnsureResults(Cursor* cursor) {
   QueryPlan plan;
   std::shared_ptr<const Collator> collator;
   if (std::uint32_t code = Plan(*cursor, &plan, &collator)) return code;
-  cursor->results = std::make_unique<ResultStream>(*cursor, std::move(plan), std::move(collator));
+  StartResults(cursor, std::move(plan), std::move(collator));
   if (transaction != 0) cursor->results->KeepWhenComplete(home, key, transaction);
   return arbcode::SUCCESS;
 }

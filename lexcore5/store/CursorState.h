@@ -53,6 +53,8 @@ struct Cursor {
   // The results found so far and the position among them (-1: none). Rebuilt after any change of
   // criteria, mode, indexes or sources.
   std::unique_ptr<ResultStream> results;
+  // The stream of results dropped last, started again for the next results (ResultStream::Restart).
+  std::unique_ptr<ResultStream> spareResults;
   std::int64_t position = -1;
   // Kept results found when the items were validated, from `takenFrom` in its read transaction
   // `takenIn` (0: none), so that the first read need not search for them again.

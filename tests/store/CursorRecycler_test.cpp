@@ -155,6 +155,104 @@ TEST_F(CursorRecycler, FieldsAppendedAfterLongerPathsNameOnlyTheirOwnTags) {
   ASSERT_EQ(store::CursorFree(&again), arbcode::SUCCESS);
 }
 
+// The stream a cursor's results came from is started again for its next results: a stream left
+// part-way through an index range must not go on from where it stopped, nor hand out its last body.
+TEST_F(CursorRecycler, ResultsStartedAgainComeFromTheNewCriteriaFromTheStart) {
+  std::vector<std::string> all;
+  for (int i = 0; i < 40; ++i) {
+    all.push_back("t" + std::to_string(10 + i));
+    AddTextRecord(db_, kStore, kContainer, 1, kText, all.back());
+  }
+  const auto matching = [&all](char second) {
+    std::vector<std::string> texts;
+    for (const std::string& text : all) {
+      if (text[1] == second) texts.push_back(text);
+    }
+    return texts;
+  };
+  const auto textCursor = [this](const char* pattern) {
+    store::Cursor* cursor = Start(db_);
+    EXPECT_EQ(store::CursorSetMasterIndex(cursor, kTextIndex, 0), arbcode::SUCCESS);
+    EXPECT_EQ(store::CursorAddField(cursor, kText, 0), arbcode::SUCCESS);
+    EXPECT_EQ(store::CursorAddOperator(cursor, static_cast<std::uint16_t>(store::QueryOp::kEqual)),
+              arbcode::SUCCESS);
+    EXPECT_EQ(store::CursorAddValue(cursor, store::kValueAnsiText, pattern), arbcode::SUCCESS);
+    return cursor;
+  };
+
+  for (int round = 0; round < 2; ++round) {
+    // Read in part, then the mode changes: the same cursor's results start over.
+    store::Cursor* partly = textCursor("t*");
+    ASSERT_EQ(ReadTexts(partly, 20).size(), 20u);
+    ASSERT_EQ(store::CursorSetMode(partly, kCaseSensitiveMode), arbcode::SUCCESS);
+    EXPECT_EQ(ReadTexts(partly), all) << round;
+    ASSERT_EQ(ReadTexts(partly, 5).size(), 0u);
+    // Read in part and freed: the next cursor's results are its own, and complete.
+    store::Cursor* again = textCursor("t2*");
+    ASSERT_EQ(ReadTexts(again, 3).size(), 3u);
+    ASSERT_EQ(store::CursorFree(&again), arbcode::SUCCESS);
+    store::Cursor* next = textCursor("t3*");
+    EXPECT_EQ(ReadTexts(next), matching('3')) << round;
+    std::uint32_t count = 0;
+    ASSERT_EQ(store::CursorCount(next, &count), arbcode::SUCCESS);
+    EXPECT_EQ(count, matching('3').size());
+    ASSERT_EQ(store::CursorFree(&next), arbcode::SUCCESS);
+    ASSERT_EQ(store::CursorFree(&partly), arbcode::SUCCESS);
+  }
+  // None of the cursors read in part left its results to be taken as complete.
+  store::Cursor* whole = textCursor("t2*");
+  EXPECT_EQ(ReadTexts(whole), matching('2'));
+  ASSERT_EQ(store::CursorFree(&whole), arbcode::SUCCESS);
+}
+
+// A stream read in part was to keep its results once complete; started again for results that are
+// known already, it must not keep those under the name of the criteria it served before.
+TEST_F(CursorRecycler, ResultsStartedAgainAreKeptOnlyUnderTheirOwnName) {
+  AddTextRecord(db_, kStore, kContainer, 1, kText, "B");
+  const auto textCursor = [this](std::uint16_t mode) {
+    store::Cursor* cursor = Start(db_);
+    EXPECT_EQ(store::CursorSetMode(cursor, mode), arbcode::SUCCESS);
+    EXPECT_EQ(store::CursorAddField(cursor, kText, 0), arbcode::SUCCESS);
+    EXPECT_EQ(store::CursorAddOperator(cursor, static_cast<std::uint16_t>(store::QueryOp::kEqual)),
+              arbcode::SUCCESS);
+    EXPECT_EQ(store::CursorAddValue(cursor, store::kValueAnsiText, "b"), arbcode::SUCCESS);
+    return cursor;
+  };
+  const std::vector<std::string> exact = {"b"};
+  const std::vector<std::string> anyCase = {"b", "B"};
+  // Results are kept only within a read transaction, which the first record read begins.
+  ASSERT_EQ(StoredText(db_, kStore, kContainer, 1, kText), "a");
+
+  // The case-sensitive results are kept whole.
+  store::Cursor* sensitive = textCursor(kCaseSensitiveMode);
+  ASSERT_EQ(ReadTexts(sensitive), exact);
+  store::Database* home = nullptr;
+  store::CursorResults kept;
+  std::uint64_t transaction = 0;
+  ASSERT_TRUE(store::FindCursorResults(db_, store::CursorResultsKey(*sensitive, &home), &kept,
+                                       &transaction));
+  ASSERT_EQ(store::CursorFree(&sensitive), arbcode::SUCCESS);
+
+  // Read in part without regard to case, then made case-sensitive: answered from the kept results.
+  store::Cursor* partly = textCursor(store::kDefaultMode);
+  ASSERT_EQ(ReadTexts(partly, 1).size(), 1u);
+  ASSERT_EQ(store::CursorSetMode(partly, kCaseSensitiveMode), arbcode::SUCCESS);
+  EXPECT_EQ(ReadTexts(partly), exact);
+  ASSERT_EQ(store::CursorFree(&partly), arbcode::SUCCESS);
+
+  // Read in part and freed; the next cursor is answered from the kept results.
+  partly = textCursor(store::kDefaultMode);
+  ASSERT_EQ(ReadTexts(partly, 1).size(), 1u);
+  ASSERT_EQ(store::CursorFree(&partly), arbcode::SUCCESS);
+  sensitive = textCursor(kCaseSensitiveMode);
+  EXPECT_EQ(ReadTexts(sensitive), exact);
+  ASSERT_EQ(store::CursorFree(&sensitive), arbcode::SUCCESS);
+
+  store::Cursor* insensitive = textCursor(store::kDefaultMode);
+  EXPECT_EQ(ReadTexts(insensitive), anyCase);
+  ASSERT_EQ(store::CursorFree(&insensitive), arbcode::SUCCESS);
+}
+
 TEST_F(CursorRecycler, ManyCursorsFreedAtOnceAreAllReleasedOrStartedAgain) {
   // More than are kept: the rest are deleted (the sanitizer build reports a leak or a double
   // release), and every one started again reads like a new one.

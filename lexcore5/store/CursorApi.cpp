@@ -91,9 +91,17 @@ std::vector<std::uint16_t> SparePath(Cursor* cursor) {
   return path;
 }
 
-std::uint32_t Append(Cursor* cursor, CriteriaItem item) {
+// A new item at the end of the criteria, built in place: items are large, and moving one in costs
+// more than filling it.
+CriteriaItem& Appended(Cursor* cursor, CriteriaItem::Kind kind) {
   if (cursor->items.empty()) cursor->items.reserve(kUsualCriteriaItems);
-  cursor->items.push_back(std::move(item));
+  CriteriaItem& item = cursor->items.emplace_back();
+  item.kind = kind;
+  return item;
+}
+
+// After an item is complete: the criteria are to be validated anew.
+std::uint32_t Changed(Cursor* cursor) {
   cursor->validated = false;
   cursor->Invalidate();
   return arbcode::SUCCESS;
@@ -307,60 +315,64 @@ std::uint32_t CursorFree(Cursor** cursor) {
 
 std::uint32_t CursorAddField(Cursor* cursor, std::uint16_t tag, std::uint16_t contextSet) {
   return WithCursor(cursor, [&] {
-    CriteriaItem item{CriteriaItem::Kind::kField};
-    item.field.path = SparePath(cursor);
-    item.field.path.push_back(tag);
-    item.field.contextSet = contextSet;
-    return Append(cursor, std::move(item));
+    // The path first: running out of memory for it must leave the criteria as they were.
+    std::vector<std::uint16_t> tags = SparePath(cursor);
+    tags.push_back(tag);
+    FieldOperand& field = Appended(cursor, CriteriaItem::Kind::kField).field;
+    field.path = std::move(tags);
+    field.contextSet = contextSet;
+    return Changed(cursor);
   });
 }
 
 std::uint32_t CursorAddFieldPath(Cursor* cursor, const std::uint16_t* path, std::uint16_t depth,
                                  std::uint16_t contextSet) {
   return WithCursor(cursor, [&] {
-    CriteriaItem item{CriteriaItem::Kind::kField};
-    item.field.path = SparePath(cursor);
-    if (path != nullptr) item.field.path.assign(path, path + depth);
-    item.field.anchored = true;
-    item.field.contextSet = contextSet;
-    return Append(cursor, std::move(item));
+    std::vector<std::uint16_t> tags = SparePath(cursor);
+    if (path != nullptr) tags.assign(path, path + depth);
+    FieldOperand& field = Appended(cursor, CriteriaItem::Kind::kField).field;
+    field.path = std::move(tags);
+    field.anchored = true;
+    field.contextSet = contextSet;
+    return Changed(cursor);
   });
 }
 
 std::uint32_t CursorAddOperator(Cursor* cursor, std::uint16_t code) {
   return WithCursor(cursor, [&] {
-    CriteriaItem item{CriteriaItem::Kind::kOperator};
-    item.op = static_cast<QueryOp>(code);
-    return Append(cursor, std::move(item));
+    Appended(cursor, CriteriaItem::Kind::kOperator).op = static_cast<QueryOp>(code);
+    return Changed(cursor);
   });
 }
 
 std::uint32_t CursorAddValue(Cursor* cursor, std::uint16_t kind, const void* value) {
   return WithCursor(cursor, [&]() -> std::uint32_t {
     if (value == nullptr) return arbcode::CONV_NULL_SRC;
-    CriteriaItem item{CriteriaItem::Kind::kValue};
+    // Built apart, so that a value refused leaves the criteria as they were.
+    QueryValue parsed;
     switch (kind) {
       case kValueInt16:
-        item.value.number = *static_cast<const std::int16_t*>(value);
+        parsed.number = *static_cast<const std::int16_t*>(value);
         break;
       case kValueInt32:
-        item.value.number = *static_cast<const std::int32_t*>(value);
+        parsed.number = *static_cast<const std::int32_t*>(value);
         break;
       case kValueUInt16:
-        item.value.number = *static_cast<const std::uint16_t*>(value);
+        parsed.number = *static_cast<const std::uint16_t*>(value);
         break;
       case kValueUInt32:
-        item.value.number = *static_cast<const std::uint32_t*>(value);
+        parsed.number = *static_cast<const std::uint32_t*>(value);
         break;
       case kValueAnsiText:
       case kValueWideText:
-        item.value.isText = true;
-        if (std::uint32_t code = TextValue(kind, value, &item.value.text)) return code;
+        parsed.isText = true;
+        if (std::uint32_t code = TextValue(kind, value, &parsed.text)) return code;
         break;
       default:
         return arbcode::BAD_FIELD_TYPE;
     }
-    return Append(cursor, std::move(item));
+    Appended(cursor, CriteriaItem::Kind::kValue).value = std::move(parsed);
+    return Changed(cursor);
   });
 }
 

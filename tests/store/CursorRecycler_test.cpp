@@ -22,6 +22,14 @@ class CursorRecycler : public TextIndexStoreTest {
     AddTextRecord(db_, kStore, kContainer, 1, kText, "c");
   }
 
+  // Appends "text field of `set` == text".
+  static void AddTextEquals(store::Cursor* cursor, std::uint16_t set, const char* text) {
+    EXPECT_EQ(store::CursorAddField(cursor, kText, set), arbcode::SUCCESS);
+    EXPECT_EQ(store::CursorAddOperator(cursor, static_cast<std::uint16_t>(store::QueryOp::kEqual)),
+              arbcode::SUCCESS);
+    EXPECT_EQ(store::CursorAddValue(cursor, store::kValueAnsiText, text), arbcode::SUCCESS);
+  }
+
   store::Cursor* Start(store::Database* db, std::uint16_t container = kContainer) {
     store::Cursor* cursor = nullptr;
     EXPECT_EQ(store::CursorInit(db, kStore, container, &cursor), arbcode::SUCCESS);
@@ -40,10 +48,7 @@ class CursorRecycler : public TextIndexStoreTest {
               arbcode::SUCCESS);
     EXPECT_EQ(store::CursorSetConfig(cursor, store::kConfigSetSetIndex, 9, kTextIndex),
               arbcode::SUCCESS);
-    EXPECT_EQ(store::CursorAddField(cursor, kText, 0), arbcode::SUCCESS);
-    EXPECT_EQ(store::CursorAddOperator(cursor, static_cast<std::uint16_t>(store::QueryOp::kEqual)),
-              arbcode::SUCCESS);
-    EXPECT_EQ(store::CursorAddValue(cursor, store::kValueAnsiText, "b"), arbcode::SUCCESS);
+    AddTextEquals(cursor, 0, "b");
     EXPECT_EQ(store::CursorValidate(cursor), arbcode::SUCCESS);
     EXPECT_EQ(ReadTexts(cursor), std::vector<std::string>{"b"});
     return cursor;
@@ -110,19 +115,13 @@ TEST_F(CursorRecycler, CriteriaAppendedToAStartedCursorSelectAsOnANewOne) {
   // The same criteria in the default mode: "B" finds "b" without regard to letter case; a cursor
   // that kept the case-sensitive mode, or the results kept for "b", would differ.
   store::Cursor* again = Start(db_);
-  ASSERT_EQ(store::CursorAddField(again, kText, 0), arbcode::SUCCESS);
-  ASSERT_EQ(store::CursorAddOperator(again, static_cast<std::uint16_t>(store::QueryOp::kEqual)),
-            arbcode::SUCCESS);
-  ASSERT_EQ(store::CursorAddValue(again, store::kValueAnsiText, "B"), arbcode::SUCCESS);
+  AddTextEquals(again, 0, "B");
   EXPECT_EQ(ReadTexts(again), std::vector<std::string>{"b"});
   ASSERT_EQ(store::CursorFree(&again), arbcode::SUCCESS);
 
   // A criterion that names context set 3 is refused: the set's source went with the freed cursor.
   store::Cursor* joined = Start(db_);
-  ASSERT_EQ(store::CursorAddField(joined, kText, 3), arbcode::SUCCESS);
-  ASSERT_EQ(store::CursorAddOperator(joined, static_cast<std::uint16_t>(store::QueryOp::kEqual)),
-            arbcode::SUCCESS);
-  ASSERT_EQ(store::CursorAddValue(joined, store::kValueAnsiText, "b"), arbcode::SUCCESS);
+  AddTextEquals(joined, 3, "b");
   EXPECT_EQ(store::CursorValidate(joined), arbcode::BAD_QUERY_SOURCE);
   ASSERT_EQ(store::CursorFree(&joined), arbcode::SUCCESS);
 }
@@ -173,10 +172,7 @@ TEST_F(CursorRecycler, ResultsStartedAgainComeFromTheNewCriteriaFromTheStart) {
   const auto textCursor = [this](const char* pattern) {
     store::Cursor* cursor = Start(db_);
     EXPECT_EQ(store::CursorSetMasterIndex(cursor, kTextIndex, 0), arbcode::SUCCESS);
-    EXPECT_EQ(store::CursorAddField(cursor, kText, 0), arbcode::SUCCESS);
-    EXPECT_EQ(store::CursorAddOperator(cursor, static_cast<std::uint16_t>(store::QueryOp::kEqual)),
-              arbcode::SUCCESS);
-    EXPECT_EQ(store::CursorAddValue(cursor, store::kValueAnsiText, pattern), arbcode::SUCCESS);
+    AddTextEquals(cursor, 0, pattern);
     return cursor;
   };
 
@@ -212,10 +208,7 @@ TEST_F(CursorRecycler, ResultsStartedAgainAreKeptOnlyUnderTheirOwnName) {
   const auto textCursor = [this](std::uint16_t mode) {
     store::Cursor* cursor = Start(db_);
     EXPECT_EQ(store::CursorSetMode(cursor, mode), arbcode::SUCCESS);
-    EXPECT_EQ(store::CursorAddField(cursor, kText, 0), arbcode::SUCCESS);
-    EXPECT_EQ(store::CursorAddOperator(cursor, static_cast<std::uint16_t>(store::QueryOp::kEqual)),
-              arbcode::SUCCESS);
-    EXPECT_EQ(store::CursorAddValue(cursor, store::kValueAnsiText, "b"), arbcode::SUCCESS);
+    AddTextEquals(cursor, 0, "b");
     return cursor;
   };
   const std::vector<std::string> exact = {"b"};

@@ -1,5 +1,5 @@
 // Cursors freed lately, kept per thread for the next CursorInit: a look-up starts and frees about
-// twenty cursors, and a fresh one allocates its object, its criteria list and its key again. A
+// nine cursors, and a fresh one allocates its object, its criteria list and its key again. A
 // kept cursor is reset before it is kept, so it carries nothing of its earlier use.
 #pragma once
 

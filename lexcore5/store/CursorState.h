@@ -68,7 +68,7 @@ struct Cursor {
 
   bool Wildcards() const { return (mode & 0x3) != 1; }
   bool CaseSensitive() const { return (mode & 0xC) == 8; }
-  // Drops the results (taken ones too) and the position.
+  // Drops the results (taken ones too; their stream is kept as the spare) and the position.
   void Invalidate();
 };
 

@@ -87,7 +87,7 @@ class ResultStream {
   bool exhausted_ = false;
   std::string nextKey_;
   std::uint32_t lastScanned_ = 0;
-  std::size_t pageSize_ = 0;
+  std::size_t pageSize_ = 0;  // set by Restart
 
   PoolMemoryManager pool_{};
   void* poolStart_ = nullptr;

@@ -143,33 +143,43 @@ Concepts* Concept::GetHyponyms() {
   return GetLinkedConcepts(schema::kHyponymRelation);
 }
 
-EqLinks* Concept::GetEqLinks(std::int16_t eqRelation) {
-  Owned<EqLinks> links(Factory::New<EqLinks>(GetDatabase(), schema::kEqLinks, GetStore()));
-  if (!links) throw PLXException(ePLXOutOfMemory, kConceptSource, __LINE__);
-  links->SetMasterIndex(schema::kEqLinkConceptIndex, 1);
-  CriteriaBuilder criteria(*links);
-  criteria.Equals(schema::CONCEPT, GetID());
+namespace {
+
+// The equivalence links of concept `conceptId`, of one equivalence relation or (0) of all.
+void SelectEqLinks(ArbCursor& links, std::uint32_t conceptId, std::int16_t eqRelation) {
+  links.SetMasterIndex(schema::kEqLinkConceptIndex, 1);
+  CriteriaBuilder criteria(links);
+  criteria.Equals(schema::CONCEPT, conceptId);
   if (eqRelation != 0) {
     criteria.Op(lexicon::kAnd).Equals(schema::EQ_RELATION, static_cast<std::uint16_t>(eqRelation));
   }
   if (!criteria.Validate()) throw PLXException(criteria.Failure(), nullptr, 0);
+}
+
+}  // namespace
+
+EqLinks* Concept::GetEqLinks(std::int16_t eqRelation) {
+  Owned<EqLinks> links(Factory::New<EqLinks>(GetDatabase(), schema::kEqLinks, GetStore()));
+  if (!links) throw PLXException(ePLXOutOfMemory, kConceptSource, __LINE__);
+  SelectEqLinks(*links, GetID(), eqRelation);
   return links.release();
 }
 
 int Concept::GetILIRecords(std::int16_t eqRelation, ILIRecords** records) {
   if (records == nullptr) return 0;
   *records = nullptr;
-  Owned<EqLinks> links(GetEqLinks(eqRelation));
+  // Only the links' targets are wanted: one record read link after link, not an object each.
+  ArbCursor links(GetDatabase(), schema::kEqLinks, GetStore());
+  SelectEqLinks(links, GetID(), eqRelation);
   Owned<ILIRecords> found(Factory::New<ILIRecords>(GetDatabase()));
   if (!found) throw PLXException(ePLXOutOfMemory, kConceptSource, __LINE__);
   CriteriaBuilder criteria(*found);
   bool any = false;
-  EqLink* next = nullptr;
-  while (links->GetNext(&next) != 0) {
-    const Owned<EqLink> link(next);
+  ArbRecord link;
+  while (links.ReadNext(link) != 0) {
     // A link without a target adds nothing: with no term at all, the criteria would select every
     // ILI record instead of none.
-    const std::uint32_t target = link->FindGetRecPtr(schema::TARGET_ILI);
+    const std::uint32_t target = link.FindGetRecPtr(schema::TARGET_ILI);
     if (!lexicon::IsRecordPointer(target)) continue;
     if (any) criteria.Op(lexicon::kOr);
     criteria.Equals(schema::RECORD_ID, target);

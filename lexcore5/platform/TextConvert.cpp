@@ -47,12 +47,21 @@ bool HasUnpairedSurrogate(std::u16string_view text) {
 
 }  // namespace
 
-bool Utf8ToUtf16(std::string_view text, std::u16string* out) {
-  out->clear();
-  if (IsAscii(text)) {
-    out->assign(text.begin(), text.end());
-    return true;
+bool WidenAscii(std::string_view text, char16_t* out) {
+  // One pass that widens and checks together, rather than one to check and one to copy.
+  unsigned char seen = 0;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    seen |= byte;
+    *out++ = byte;
   }
+  return seen < 0x80;
+}
+
+bool Utf8ToUtf16(std::string_view text, std::u16string* out) {
+  out->resize(text.size());
+  if (WidenAscii(text, out->data())) return true;
+  out->clear();
   UErrorCode status = U_ZERO_ERROR;
   int32_t length = 0;
   u_strFromUTF8(nullptr, 0, &length, text.data(), static_cast<int32_t>(text.size()), &status);

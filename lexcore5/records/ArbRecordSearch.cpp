@@ -59,6 +59,10 @@ node* ArbRecord::ScanArea(node* start, eFindArea area, std::uint16_t tag, std::u
     case eInForest: {
       // The root has no siblings of its own, so its forest is its tree.
       const int treeCount = area == eInForest && start != root_ ? 0 : 1;
+      // Only a count needs the walk; a single occurrence (Locate's, at most 32767) is a plain find.
+      if (matches == nullptr) {
+        return store::Find(treeCount, start, tag, static_cast<std::int16_t>(wanted));
+      }
       // The walk can only end early at the wanted match, which the count records.
       store::Walk(treeCount, start, CountTag, &count);
       break;

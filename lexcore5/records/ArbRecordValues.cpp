@@ -5,6 +5,7 @@
 
 #include "ArbCodes.h"
 #include "ArbRecord.h"
+#include "platform/TextConvert.h"
 #include "store/FieldValue.h"
 
 namespace {
@@ -33,9 +34,16 @@ std::uint16_t ArbRecord::GetRootTag() const {
 }
 
 BSTR ArbRecord::ReadBSTR(const node* field) {
-  std::u16string_view wide;
-  if (!error_.Success(store::GetUtf16(field, &wide))) return nullptr;
-  BSTR text = SysAllocStringLen(wide.data(), static_cast<std::uint32_t>(wide.size()));
+  std::string_view stored;
+  if (!error_.Success(store::GetUtf8(field, &stored))) return nullptr;
+  // Most texts are ASCII and go straight into the result; the others are converted first.
+  BSTR text = SysAllocStringLen(nullptr, static_cast<std::uint32_t>(stored.size()));
+  if (text != nullptr && !platform::WidenAscii(stored, text)) {
+    SysFreeString(text);
+    std::u16string_view wide;
+    if (!error_.Success(store::GetUtf16(field, &wide))) return nullptr;
+    text = SysAllocStringLen(wide.data(), static_cast<std::uint32_t>(wide.size()));
+  }
   if (text == nullptr) error_ = arbcode::MEM;
   return text;
 }

@@ -1,7 +1,5 @@
 #include "store/CriteriaKey.h"
 
-#include <cassert>
-
 namespace store {
 namespace {
 
@@ -40,14 +38,14 @@ void WriteItem(const CriteriaItem& item, KeyWriter* key) {
 
 }  // namespace
 
-std::string CriteriaKey(const std::vector<CriteriaItem>& items) {
+std::size_t CriteriaKeySize(const std::vector<CriteriaItem>& items) {
   std::size_t size = 0;
   for (const CriteriaItem& item : items) size += ItemSize(item);
-  std::string key(size, '\0');
-  KeyWriter writer(key.data());
-  for (const CriteriaItem& item : items) WriteItem(item, &writer);
-  assert(writer.End() == key.data() + key.size());
-  return key;
+  return size;
+}
+
+void WriteCriteriaKey(const std::vector<CriteriaItem>& items, KeyWriter* key) {
+  for (const CriteriaItem& item : items) WriteItem(item, key);
 }
 
 }  // namespace store

@@ -29,10 +29,6 @@ class KeyWriter {
     std::memcpy(out_, text.data(), text.size());
     out_ += text.size();
   }
-  void Bytes(const std::string& bytes) {
-    std::memcpy(out_, bytes.data(), bytes.size());
-    out_ += bytes.size();
-  }
 
   const char* End() const { return out_; }
 
@@ -40,6 +36,9 @@ class KeyWriter {
   char* out_;
 };
 
-std::string CriteriaKey(const std::vector<CriteriaItem>& items);
+// The key is written straight into the name of a cursor's results (ResultReuse.h): the bytes that
+// `WriteCriteriaKey` puts there number `CriteriaKeySize`.
+std::size_t CriteriaKeySize(const std::vector<CriteriaItem>& items);
+void WriteCriteriaKey(const std::vector<CriteriaItem>& items, KeyWriter* key);
 
 }  // namespace store

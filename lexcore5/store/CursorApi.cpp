@@ -7,8 +7,8 @@
 #include "platform/TextConvert.h"
 #include "store/ApiGuard.h"
 #include "store/Collation.h"
-#include "store/CriteriaKey.h"
 #include "store/Cursor.h"
+#include "store/CursorRecycler.h"
 #include "store/CursorState.h"
 #include "store/IndexScan.h"
 #include "store/QueryCompiler.h"
@@ -24,21 +24,84 @@ Cursor::Cursor() = default;
 Cursor::~Cursor() = default;
 
 void Cursor::Invalidate() {
-  results.reset();
+  if (results) spareResults = std::move(results);
   position = -1;
   takenIn = 0;
 }
 
 namespace {
 
+// Enough for the fields of a look-up's cursors; more would only hold memory.
+constexpr std::size_t kSparePaths = 8;
+// A cursor kept for reuse holds lists of a look-up's size, not those of a listing of every word.
+constexpr std::size_t kKeptIds = 4096;
+
+}  // namespace
+
+void Cursor::Reset() {
+  Invalidate();
+  if (spareResults && spareResults->IdCapacity() > kKeptIds) spareResults.reset();
+  for (CursorSource& source : sources) source = CursorSource{};
+  anySetIndex = 0;
+  masterIndex = 0;
+  masterOption = 0;
+  mode = kDefaultMode;
+  if (sparePaths.capacity() == 0) sparePaths.reserve(kSparePaths);
+  for (CriteriaItem& item : items) {
+    if (sparePaths.size() == kSparePaths) break;
+    if (item.field.path.capacity() != 0) sparePaths.push_back(std::move(item.field.path));
+  }
+  items.clear();
+  resultsKey.clear();
+  query.nodes.clear();
+  compiled = true;
+  validated = true;
+  taken.yieldingSet = 0;
+  if (taken.recordIds.capacity() > kKeptIds) {
+    taken.recordIds = {};
+  } else {
+    taken.recordIds.clear();
+  }
+  takenFrom = nullptr;
+}
+
+namespace {
+
+// Results from a stream made, or started again, with `args` (see ResultStream::Restart).
+template <typename... Args>
+void StartResults(Cursor* cursor, Args&&... args) {
+  if (cursor->spareResults) {
+    cursor->spareResults->Restart(std::forward<Args>(args)...);
+    cursor->results = std::move(cursor->spareResults);
+  } else {
+    cursor->results = std::make_unique<ResultStream>(*cursor, std::forward<Args>(args)...);
+  }
+}
+
 // Criteria items are large and a look-up builds several cursors of a few items each: growing the
 // list one step at a time would move them again and again.
 constexpr std::size_t kUsualCriteriaItems = 8;
 
-std::uint32_t Append(Cursor* cursor, CriteriaItem item) {
+// An empty path, with the memory of one that an earlier use of the cursor dropped if there is one.
+std::vector<std::uint16_t> SparePath(Cursor* cursor) {
+  if (cursor->sparePaths.empty()) return {};
+  std::vector<std::uint16_t> path = std::move(cursor->sparePaths.back());
+  cursor->sparePaths.pop_back();
+  path.clear();
+  return path;
+}
+
+// A new item at the end of the criteria, built in place: items are large, and moving one in costs
+// more than filling it.
+CriteriaItem& Appended(Cursor* cursor, CriteriaItem::Kind kind) {
   if (cursor->items.empty()) cursor->items.reserve(kUsualCriteriaItems);
-  cursor->items.push_back(std::move(item));
-  cursor->criteriaKey.clear();
+  CriteriaItem& item = cursor->items.emplace_back();
+  item.kind = kind;
+  return item;
+}
+
+// After an item is complete: the criteria are to be validated anew.
+std::uint32_t Changed(Cursor* cursor) {
   cursor->validated = false;
   cursor->Invalidate();
   return arbcode::SUCCESS;
@@ -84,10 +147,10 @@ std::uint32_t Compile(Cursor* cursor) {
 // which sets have a source, so the same items compiled and passed the source check before.
 bool TakeKeptResults(Cursor* cursor) {
   Database* home = nullptr;
-  const std::string key = CursorResultsKey(*cursor, &home);
-  if (key.empty()) return false;
+  WriteCursorResultsKey(*cursor, &home, &cursor->resultsKey);
+  if (cursor->resultsKey.empty()) return false;
   std::uint64_t transaction = 0;
-  if (!FindCursorResults(home, key, &cursor->taken, &transaction)) return false;
+  if (!FindCursorResults(home, cursor->resultsKey, &cursor->taken, &transaction)) return false;
   cursor->takenFrom = home;
   cursor->takenIn = transaction;
   return true;
@@ -100,13 +163,12 @@ bool UseTakenResults(Cursor* cursor) {
   const bool current = ReusableTransaction(cursor->takenFrom) == cursor->takenIn;
   cursor->takenIn = 0;
   if (!current) return false;
-  cursor->results = std::make_unique<ResultStream>(*cursor, std::move(cursor->taken));
+  StartResults(cursor, cursor->taken);
   return true;
 }
 
 std::uint32_t Validate(Cursor* cursor) {
   cursor->Invalidate();
-  cursor->criteriaKey = CriteriaKey(cursor->items);
   cursor->compiled = false;
   if (!TakeKeptResults(cursor)) {
     if (std::uint32_t code = Compile(cursor)) return code;
@@ -166,11 +228,12 @@ std::uint32_t EnsureResults(Cursor* cursor) {
   }
   if (cursor->results || UseTakenResults(cursor)) return arbcode::SUCCESS;
   Database* home = nullptr;
-  std::string key = CursorResultsKey(*cursor, &home);
+  WriteCursorResultsKey(*cursor, &home, &cursor->resultsKey);
+  const std::string& key = cursor->resultsKey;
   std::uint64_t transaction = 0;
-  CursorResults known;
-  if (!key.empty() && FindCursorResults(home, key, &known, &transaction)) {
-    cursor->results = std::make_unique<ResultStream>(*cursor, std::move(known));
+  // Taken results are used up or out of date here: their list serves again.
+  if (!key.empty() && FindCursorResults(home, key, &cursor->taken, &transaction)) {
+    StartResults(cursor, cursor->taken);
     return arbcode::SUCCESS;
   }
   // Results taken at validation may have been dropped since.
@@ -180,8 +243,8 @@ std::uint32_t EnsureResults(Cursor* cursor) {
   QueryPlan plan;
   std::shared_ptr<const Collator> collator;
   if (std::uint32_t code = Plan(*cursor, &plan, &collator)) return code;
-  cursor->results = std::make_unique<ResultStream>(*cursor, std::move(plan), std::move(collator));
-  if (transaction != 0) cursor->results->KeepWhenComplete(home, std::move(key), transaction);
+  StartResults(cursor, std::move(plan), std::move(collator));
+  if (transaction != 0) cursor->results->KeepWhenComplete(home, key, transaction);
   return arbcode::SUCCESS;
 }
 
@@ -235,74 +298,81 @@ std::uint32_t WithCursor(Cursor* cursor, Body&& body) {
 std::uint32_t CursorInit(Database* db, std::uint32_t store, std::uint16_t container, Cursor** out) {
   if (out == nullptr) return arbcode::BAD_HDL;
   return Guarded([&]() -> std::uint32_t {
-    auto cursor = std::make_unique<Cursor>();
+    Cursor* cursor = TakeCursor();
+    if (cursor == nullptr) return arbcode::MEM;
     cursor->sources[0] = {db, store, container, 0};
-    *out = cursor.release();
+    *out = cursor;
     return arbcode::SUCCESS;
   });
 }
 
 std::uint32_t CursorFree(Cursor** cursor) {
   if (cursor == nullptr || *cursor == nullptr) return arbcode::BAD_HDL;
-  delete *cursor;
+  ReturnCursor(*cursor);
   *cursor = nullptr;
   return arbcode::SUCCESS;
 }
 
 std::uint32_t CursorAddField(Cursor* cursor, std::uint16_t tag, std::uint16_t contextSet) {
   return WithCursor(cursor, [&] {
-    CriteriaItem item{CriteriaItem::Kind::kField};
-    item.field.path = {tag};
-    item.field.contextSet = contextSet;
-    return Append(cursor, std::move(item));
+    // The path first: running out of memory for it must leave the criteria as they were.
+    std::vector<std::uint16_t> tags = SparePath(cursor);
+    tags.push_back(tag);
+    FieldOperand& field = Appended(cursor, CriteriaItem::Kind::kField).field;
+    field.path = std::move(tags);
+    field.contextSet = contextSet;
+    return Changed(cursor);
   });
 }
 
 std::uint32_t CursorAddFieldPath(Cursor* cursor, const std::uint16_t* path, std::uint16_t depth,
                                  std::uint16_t contextSet) {
   return WithCursor(cursor, [&] {
-    CriteriaItem item{CriteriaItem::Kind::kField};
-    if (path != nullptr) item.field.path.assign(path, path + depth);
-    item.field.anchored = true;
-    item.field.contextSet = contextSet;
-    return Append(cursor, std::move(item));
+    std::vector<std::uint16_t> tags = SparePath(cursor);
+    if (path != nullptr) tags.assign(path, path + depth);
+    FieldOperand& field = Appended(cursor, CriteriaItem::Kind::kField).field;
+    field.path = std::move(tags);
+    field.anchored = true;
+    field.contextSet = contextSet;
+    return Changed(cursor);
   });
 }
 
 std::uint32_t CursorAddOperator(Cursor* cursor, std::uint16_t code) {
   return WithCursor(cursor, [&] {
-    CriteriaItem item{CriteriaItem::Kind::kOperator};
-    item.op = static_cast<QueryOp>(code);
-    return Append(cursor, std::move(item));
+    Appended(cursor, CriteriaItem::Kind::kOperator).op = static_cast<QueryOp>(code);
+    return Changed(cursor);
   });
 }
 
 std::uint32_t CursorAddValue(Cursor* cursor, std::uint16_t kind, const void* value) {
   return WithCursor(cursor, [&]() -> std::uint32_t {
     if (value == nullptr) return arbcode::CONV_NULL_SRC;
-    CriteriaItem item{CriteriaItem::Kind::kValue};
+    // Built apart, so that a value refused leaves the criteria as they were.
+    QueryValue parsed;
     switch (kind) {
       case kValueInt16:
-        item.value.number = *static_cast<const std::int16_t*>(value);
+        parsed.number = *static_cast<const std::int16_t*>(value);
         break;
       case kValueInt32:
-        item.value.number = *static_cast<const std::int32_t*>(value);
+        parsed.number = *static_cast<const std::int32_t*>(value);
         break;
       case kValueUInt16:
-        item.value.number = *static_cast<const std::uint16_t*>(value);
+        parsed.number = *static_cast<const std::uint16_t*>(value);
         break;
       case kValueUInt32:
-        item.value.number = *static_cast<const std::uint32_t*>(value);
+        parsed.number = *static_cast<const std::uint32_t*>(value);
         break;
       case kValueAnsiText:
       case kValueWideText:
-        item.value.isText = true;
-        if (std::uint32_t code = TextValue(kind, value, &item.value.text)) return code;
+        parsed.isText = true;
+        if (std::uint32_t code = TextValue(kind, value, &parsed.text)) return code;
         break;
       default:
         return arbcode::BAD_FIELD_TYPE;
     }
-    return Append(cursor, std::move(item));
+    Appended(cursor, CriteriaItem::Kind::kValue).value = std::move(parsed);
+    return Changed(cursor);
   });
 }
 

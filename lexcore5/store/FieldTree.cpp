@@ -35,12 +35,17 @@ node* CopyField(PoolMemoryManager* pool, const node* field) {
 
 // The last node of the area that Find and Walk cover: the field's subtree, or (treeCount 0) the
 // subtrees of the field and all its following siblings.
+// The node after `n` when it is still inside that area, else null.
+const node* NextInArea(int treeCount, const node* field, const node* n) {
+  const node* next = n->next;
+  if (next == nullptr) return nullptr;
+  return (treeCount == 0 ? next->level >= field->level : next->level > field->level) ? next
+                                                                                     : nullptr;
+}
+
 node* AreaEnd(int treeCount, const node* field) {
   const node* last = field;
-  while (last->next != nullptr &&
-         (treeCount == 0 ? last->next->level >= field->level : last->next->level > field->level)) {
-    last = last->next;
-  }
+  while (const node* next = NextInArea(treeCount, field, last)) last = next;
   return const_cast<node*>(last);
 }
 
@@ -248,20 +253,20 @@ node* SubtreeEnd(const node* field) {
 node* Find(int treeCount, const node* field, std::uint16_t tag, std::int16_t occurrence) {
   if (field == nullptr) return nullptr;
   int remaining = occurrence < 1 ? 1 : occurrence;
-  const node* end = AreaEnd(treeCount, field);
-  for (const node* n = field;; n = n->next) {
+  // One pass: a search mostly ends early, so finding the area's end first would double the walk.
+  for (const node* n = field; n != nullptr; n = NextInArea(treeCount, field, n)) {
     if (n->tag == tag && --remaining == 0) return const_cast<node*>(n);
-    if (n == end) return nullptr;
   }
+  return nullptr;
 }
 
 std::uint32_t Walk(int treeCount, node* field, WalkCallback visit, void* user) {
   if (field == nullptr) return arbcode::SUCCESS;
-  const node* end = AreaEnd(treeCount, field);
-  for (node* n = field;; n = n->next) {
+  // The area's end is checked as the walk goes: a visit may end it early.
+  for (node* n = field; n != nullptr; n = const_cast<node*>(NextInArea(treeCount, field, n))) {
     if (const std::uint32_t result = visit(n->level - field->level, n, user)) return result;
-    if (n == end) return arbcode::SUCCESS;
   }
+  return arbcode::SUCCESS;
 }
 
 std::uint32_t GetRecordSource(const node* root, void** database, std::uint32_t* store,

@@ -24,10 +24,62 @@ unsigned char* Data(PoolBlock* block) {
   return reinterpret_cast<unsigned char*>(block) + kHeader;
 }
 
+// Blocks of the size records use (ArbRecord's default) freed lately, kept per thread for the next
+// pool that needs one: every record handed out has a pool of its own, and a look-up makes and
+// drops dozens of them. Blocks of other sizes, and more than kKeptBlocks, go back to the system.
+constexpr std::size_t kKeptBlockCapacity = 256;
+constexpr std::size_t kKeptBlocks = 64;
+
+// Set once the thread's kept blocks are freed: a pool emptied later, by an object destroyed at
+// thread or process exit, frees its blocks at once. Trivially destructible, so it outlives them.
+thread_local bool keptGone = false;
+
+struct KeptBlocks {
+  PoolBlock* newest = nullptr;
+  std::size_t count = 0;
+  ~KeptBlocks() {
+    keptGone = true;
+    while (PoolBlock* block = newest) {
+      newest = block->older;
+      std::free(block);
+    }
+  }
+};
+
+KeptBlocks& Kept() {
+  thread_local KeptBlocks kept;
+  return kept;
+}
+
+PoolBlock* KeptBlock() {
+  if (keptGone) return nullptr;
+  KeptBlocks& kept = Kept();
+  PoolBlock* block = kept.newest;
+  if (block != nullptr) {
+    kept.newest = block->older;
+    --kept.count;
+  }
+  return block;
+}
+
+void ReleaseBlock(PoolBlock* block) {
+  if (block->capacity == kKeptBlockCapacity && !keptGone && Kept().count < kKeptBlocks) {
+    KeptBlocks& kept = Kept();
+    block->older = kept.newest;
+    kept.newest = block;
+    ++kept.count;
+    return;
+  }
+  std::free(block);
+}
+
 PoolBlock* NewBlock(std::size_t capacity, PoolBlock* older) {
-  void* memory = std::malloc(kHeader + capacity);
-  if (memory == nullptr) return nullptr;
-  auto* block = static_cast<PoolBlock*>(memory);
+  PoolBlock* block = capacity == kKeptBlockCapacity ? KeptBlock() : nullptr;
+  if (block == nullptr) {
+    void* memory = std::malloc(kHeader + capacity);
+    if (memory == nullptr) return nullptr;
+    block = static_cast<PoolBlock*>(memory);
+  }
   block->older = older;
   block->capacity = capacity;
   block->used = 0;
@@ -70,7 +122,7 @@ void PoolReset(PoolMemoryManager* pool, void* mark) {
       return;
     }
     pool->newest = block->older;
-    std::free(block);
+    ReleaseBlock(block);
   }
 }
 

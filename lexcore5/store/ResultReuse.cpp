@@ -19,24 +19,26 @@ constexpr std::size_t kCursorSize = 3 * sizeof(std::uint16_t);
 }  // namespace
 
 std::string CursorResultsKey(const Cursor& cursor, Database** home) {
+  std::string key;
+  WriteCursorResultsKey(cursor, home, &key);
+  return key;
+}
+
+void WriteCursorResultsKey(const Cursor& cursor, Database** home, std::string* key) {
+  key->clear();
   *home = nullptr;
   for (const CursorSource& source : cursor.sources) {
     if (source.db == nullptr) continue;
-    if (*home != nullptr && source.db != *home) return {};
+    if (*home != nullptr && source.db != *home) return;
     *home = source.db;
   }
-  if (*home == nullptr) return {};
-  // The cursor keeps the name of its items once they are validated.
-  std::string unvalidated;
-  const std::string& criteria = cursor.criteriaKey.empty() && !cursor.items.empty()
-                                    ? (unvalidated = CriteriaKey(cursor.items))
-                                    : cursor.criteriaKey;
-  std::size_t size = kCursorSize + criteria.size();
+  if (*home == nullptr) return;
+  std::size_t size = kCursorSize + CriteriaKeySize(cursor.items);
   for (const CursorSource& source : cursor.sources) {
     size += source.db != nullptr ? kSourceSize : kAbsentSourceSize;
   }
-  std::string key(size, '\0');
-  KeyWriter writer(key.data());
+  key->resize(size);
+  KeyWriter writer(key->data());
   for (const CursorSource& source : cursor.sources) {
     writer.Put(static_cast<std::uint8_t>(source.db != nullptr));
     writer.Put(source.index);
@@ -47,9 +49,8 @@ std::string CursorResultsKey(const Cursor& cursor, Database** home) {
   writer.Put(cursor.anySetIndex);
   writer.Put(cursor.masterIndex);
   writer.Put(cursor.mode);
-  writer.Bytes(criteria);
-  assert(writer.End() == key.data() + key.size());
-  return key;
+  WriteCriteriaKey(cursor.items, &writer);
+  assert(writer.End() == key->data() + key->size());
 }
 
 std::uint64_t ReusableTransaction(Database* db) {

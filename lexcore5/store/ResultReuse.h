@@ -20,6 +20,8 @@ struct Database;
 // its results cannot be kept: no source, or sources in more than one database. *home is the
 // database that keeps them.
 std::string CursorResultsKey(const Cursor& cursor, Database** home);
+// The same into *key, whose memory is reused: a key is built for every cursor.
+void WriteCursorResultsKey(const Cursor& cursor, Database** home, std::string* key);
 
 // The read transaction in which the results of a cursor starting now may be kept (0: none, as
 // when no read transaction is held or the cache is not current).

@@ -14,6 +14,7 @@
 namespace store {
 namespace {
 
+constexpr std::size_t kFirstPageSize = 16;
 constexpr std::size_t kMaxPageSize = 1024;
 // Collecting a whole index range at once reads it in pages of this size.
 constexpr std::size_t kCollectPageSize = 4096;
@@ -30,21 +31,49 @@ QueryPlan KnownResultsPlan(std::uint16_t yieldingSet) {
 
 ResultStream::ResultStream(const Cursor& cursor, QueryPlan plan,
                            std::shared_ptr<const Collator> collator)
-    : cursor_(cursor), plan_(std::move(plan)), collator_(std::move(collator)) {
-  settings_.caseSensitive = cursor.CaseSensitive();
-  settings_.wildcards = cursor.Wildcards();
+    : cursor_(cursor) {
+  PoolInit(&pool_, 1024);
+  Restart(std::move(plan), std::move(collator));
+}
+
+ResultStream::ResultStream(const Cursor& cursor, const CursorResults& known) : cursor_(cursor) {
+  PoolInit(&pool_, 1024);
+  Restart(known);
+}
+
+void ResultStream::Restart(QueryPlan plan, std::shared_ptr<const Collator> collator) {
+  plan_ = std::move(plan);
+  collator_ = std::move(collator);
+  settings_ = QuerySettings{};
+  settings_.caseSensitive = cursor_.CaseSensitive();
+  settings_.wildcards = cursor_.Wildcards();
   settings_.collator = collator_.get();
+  ids_.clear();
+  seen_.clear();
+  candidates_.clear();
+  nextCandidate_ = 0;
+  exhausted_ = false;
   nextKey_ = plan_.driver.range.from;
+  lastScanned_ = 0;
+  pageSize_ = kFirstPageSize;
   if (plan_.driver.kind == Driver::Kind::kIdList) {
     candidates_.assign(plan_.driver.ids.begin(), plan_.driver.ids.end());
     exhausted_ = true;
   }
-  PoolInit(&pool_, 1024);
+  // Back to the first block, which is kept (see ResetPool).
+  if (poolStart_ != nullptr) PoolReset(&pool_, poolStart_);
+  records_ = QueryRecords{};
+  loadedBody_.clear();
+  freshBody_.clear();
+  freshId_ = 0;
+  keepIn_ = nullptr;
+  keepKey_.clear();
+  keepTransaction_ = 0;
 }
 
-ResultStream::ResultStream(const Cursor& cursor, CursorResults known)
-    : ResultStream(cursor, KnownResultsPlan(known.yieldingSet), nullptr) {
-  ids_ = std::move(known.recordIds);
+void ResultStream::Restart(const CursorResults& known) {
+  Restart(KnownResultsPlan(known.yieldingSet), nullptr);
+  ids_.assign(known.recordIds.begin(), known.recordIds.end());
 }
 
 void ResultStream::KeepWhenComplete(Database* db, std::string key, std::uint64_t transaction) {

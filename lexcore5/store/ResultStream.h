@@ -23,10 +23,20 @@ class ResultStream {
   // `collator` orders text for the criteria (null: code point order) and must outlive the stream.
   ResultStream(const Cursor& cursor, QueryPlan plan, std::shared_ptr<const Collator> collator);
   // A stream whose results are all known already (kept from an earlier cursor).
-  ResultStream(const Cursor& cursor, CursorResults known);
+  ResultStream(const Cursor& cursor, const CursorResults& known);
   ~ResultStream();
   ResultStream(const ResultStream&) = delete;
   ResultStream& operator=(const ResultStream&) = delete;
+
+  // Starts again as a stream made with these arguments for the same cursor, keeping the memory
+  // its lists and pool hold: a cursor makes a stream for every change of its criteria, and a
+  // cursor started again makes one for each use.
+  void Restart(QueryPlan plan, std::shared_ptr<const Collator> collator);
+  void Restart(const CursorResults& known);
+  // How many record IDs its lists have room for: what keeping it for a restart holds.
+  std::size_t IdCapacity() const {
+    return ids_.capacity() + candidates_.capacity() + seen_.bucket_count();
+  }
 
   // Produces results until there are more than `index` or none are left; a store code.
   std::uint32_t Reach(std::size_t index);
@@ -77,7 +87,7 @@ class ResultStream {
   bool exhausted_ = false;
   std::string nextKey_;
   std::uint32_t lastScanned_ = 0;
-  std::size_t pageSize_ = 16;
+  std::size_t pageSize_ = 0;  // set by Restart
 
   PoolMemoryManager pool_{};
   void* poolStart_ = nullptr;

@@ -33,3 +33,14 @@ TEST(TextConvert, UnpairedSurrogates) {
   EXPECT_FALSE(Utf16ToUtf8Strict(lone, &narrow));
   EXPECT_EQ(Utf16ToUtf8(lone), "x~~");
 }
+
+TEST(TextConvert, WidensOnlyPlainAscii) {
+  char16_t out[8] = {};
+  ASSERT_TRUE(platform::WidenAscii("a~\x7F", out));
+  EXPECT_EQ(std::u16string(out, 3), u"a~\x7F");
+  // A byte of 0x80 or more anywhere, first or last included.
+  for (const char* text : {"\xC3\xA9x", "x\xC3\xA9", "ab\x80", "\xFF"}) {
+    EXPECT_FALSE(platform::WidenAscii(text, out)) << text;
+  }
+  EXPECT_TRUE(platform::WidenAscii("", out));
+}

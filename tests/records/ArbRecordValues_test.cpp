@@ -182,3 +182,22 @@ TEST(ArbRecordValues, AssignFieldFindsOrAddsAtThePosition) {
   record.AssignField(7, std::int32_t{1}, 1, 0, R::eFromPrevious, R::eInTree);
   EXPECT_EQ(Shape(record), "1:0 6:1 2:1");
 }
+
+TEST(ArbRecordValues, TextsComeOutWideWhereverTheirFirstNonAsciiCharacterIs) {
+  ArbRecord record(1);
+  const char* const stored[] = {
+      "", "dog", "\xC3\xA9t\xC3\xA9", "caf\xC3\xA9", "e\xCC\x81t\xC3\xA9", "\xF0\x9D\x84\x9E"};
+  const std::u16string wide[] = {u"",          u"dog",           u"\u00E9t\u00E9",
+                                 u"caf\u00E9", u"\u00E9t\u00E9", u"\U0001D11E"};
+  for (std::uint16_t tag = 10; tag < 16; ++tag) {
+    record.AddField(tag, R::kLast, R::eFromRoot, R::eGraftChild);
+    ASSERT_EQ(store::SetUtf8(record.GetPool(), record.GetCurrentField(), stored[tag - 10]),
+              arbcode::SUCCESS);
+  }
+  for (std::uint16_t tag = 10; tag < 16; ++tag) {
+    BSTR text = record.FindGetBSTR(tag);
+    ASSERT_NE(text, nullptr) << tag;
+    EXPECT_EQ(std::u16string(text, SysStringLen(text)), wide[tag - 10]) << tag;
+    SysFreeString(text);
+  }
+}

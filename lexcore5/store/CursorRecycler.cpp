@@ -1,5 +1,6 @@
 #include "store/CursorRecycler.h"
 
+#include <memory>
 #include <new>
 #include <vector>
 

@@ -3,8 +3,6 @@
 // kept cursor is reset before it is kept, so it carries nothing of its earlier use.
 #pragma once
 
-#include <memory>
-
 #include "store/CursorState.h"
 
 namespace store {

@@ -33,9 +33,9 @@ node* CopyField(PoolMemoryManager* pool, const node* field) {
   return copy;
 }
 
-// The last node of the area that Find and Walk cover: the field's subtree, or (treeCount 0) the
-// subtrees of the field and all its following siblings.
-// The node after `n` when it is still inside that area, else null.
+// The area that Find and Walk cover is the field's subtree, or (treeCount 0) the subtrees of the
+// field and all its following siblings. The node after `n` when it is still inside that area, else
+// null.
 const node* NextInArea(int treeCount, const node* field, const node* n) {
   const node* next = n->next;
   if (next == nullptr) return nullptr;
@@ -43,6 +43,7 @@ const node* NextInArea(int treeCount, const node* field, const node* n) {
                                                                                      : nullptr;
 }
 
+// The last node of that area.
 node* AreaEnd(int treeCount, const node* field) {
   const node* last = field;
   while (const node* next = NextInArea(treeCount, field, last)) last = next;

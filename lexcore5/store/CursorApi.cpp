@@ -150,7 +150,9 @@ bool TakeKeptResults(Cursor* cursor) {
   WriteCursorResultsKey(*cursor, &home, &cursor->resultsKey);
   if (cursor->resultsKey.empty()) return false;
   std::uint64_t transaction = 0;
-  if (!FindCursorResults(home, cursor->resultsKey, &cursor->taken, &transaction)) return false;
+  if (!FindCursorResults(home, cursor->resultsKey, &cursor->taken, &transaction, cursor->sources)) {
+    return false;
+  }
   cursor->takenFrom = home;
   cursor->takenIn = transaction;
   return true;
@@ -232,7 +234,7 @@ std::uint32_t EnsureResults(Cursor* cursor) {
   const std::string& key = cursor->resultsKey;
   std::uint64_t transaction = 0;
   // Taken results are used up or out of date here: their list serves again.
-  if (!key.empty() && FindCursorResults(home, key, &cursor->taken, &transaction)) {
+  if (!key.empty() && FindCursorResults(home, key, &cursor->taken, &transaction, cursor->sources)) {
     StartResults(cursor, cursor->taken);
     return arbcode::SUCCESS;
   }

@@ -1,5 +1,7 @@
 #include "store/Pool.h"
 
+#include <algorithm>
+#include <bit>
 #include <cstdlib>
 
 struct PoolBlock {
@@ -24,24 +26,39 @@ unsigned char* Data(PoolBlock* block) {
   return reinterpret_cast<unsigned char*>(block) + kHeader;
 }
 
-// Blocks of the size records use (ArbRecord's default) freed lately, kept per thread for the next
-// pool that needs one: every record handed out has a pool of its own, and a look-up makes and
-// drops dozens of them. Blocks of other sizes, and more than kKeptBlocks, go back to the system.
-constexpr std::size_t kKeptBlockCapacity = 256;
-constexpr std::size_t kKeptBlocks = 64;
+// Blocks freed lately, kept per thread for the next pool that needs one: every record handed out
+// has a pool of its own, and a look-up makes and drops dozens of them. A record of a few fields
+// outgrows the default block at once and gets a block of its own size, so blocks up to
+// kLargestKept bytes come in powers of two from kSmallestKept, each size with its own list. Larger
+// blocks, and more than kKeptPerSize of a size, go back to the system.
+constexpr std::size_t kSmallestKept = 256;
+constexpr std::size_t kLargestKept = 4096;
+constexpr std::size_t kKeptSizes = 5;
+constexpr std::size_t kKeptPerSize = 32;
+
+// The list a capacity belongs to, or kKeptSizes for one that is never kept.
+std::size_t KeptSizeOf(std::size_t capacity) {
+  // Not std::has_single_bit: without a population-count instruction it becomes a library call.
+  if (capacity < kSmallestKept || capacity > kLargestKept || (capacity & (capacity - 1)) != 0) {
+    return kKeptSizes;
+  }
+  return static_cast<std::size_t>(std::countr_zero(capacity / kSmallestKept));
+}
 
 // Set once the thread's kept blocks are freed: a pool emptied later, by an object destroyed at
 // thread or process exit, frees its blocks at once. Trivially destructible, so it outlives them.
 thread_local bool keptGone = false;
 
 struct KeptBlocks {
-  PoolBlock* newest = nullptr;
-  std::size_t count = 0;
+  PoolBlock* newest[kKeptSizes] = {};
+  std::size_t count[kKeptSizes] = {};
   ~KeptBlocks() {
     keptGone = true;
-    while (PoolBlock* block = newest) {
-      newest = block->older;
-      std::free(block);
+    for (PoolBlock* list : newest) {
+      while (PoolBlock* block = list) {
+        list = block->older;
+        std::free(block);
+      }
     }
   }
 };
@@ -51,30 +68,32 @@ KeptBlocks& Kept() {
   return kept;
 }
 
-PoolBlock* KeptBlock() {
+PoolBlock* KeptBlock(std::size_t size) {
   if (keptGone) return nullptr;
   KeptBlocks& kept = Kept();
-  PoolBlock* block = kept.newest;
+  PoolBlock* block = kept.newest[size];
   if (block != nullptr) {
-    kept.newest = block->older;
-    --kept.count;
+    kept.newest[size] = block->older;
+    --kept.count[size];
   }
   return block;
 }
 
 void ReleaseBlock(PoolBlock* block) {
-  if (block->capacity == kKeptBlockCapacity && !keptGone && Kept().count < kKeptBlocks) {
+  const std::size_t size = KeptSizeOf(block->capacity);
+  if (size < kKeptSizes && !keptGone && Kept().count[size] < kKeptPerSize) {
     KeptBlocks& kept = Kept();
-    block->older = kept.newest;
-    kept.newest = block;
-    ++kept.count;
+    block->older = kept.newest[size];
+    kept.newest[size] = block;
+    ++kept.count[size];
     return;
   }
   std::free(block);
 }
 
 PoolBlock* NewBlock(std::size_t capacity, PoolBlock* older) {
-  PoolBlock* block = capacity == kKeptBlockCapacity ? KeptBlock() : nullptr;
+  const std::size_t size = KeptSizeOf(capacity);
+  PoolBlock* block = size < kKeptSizes ? KeptBlock(size) : nullptr;
   if (block == nullptr) {
     void* memory = std::malloc(kHeader + capacity);
     if (memory == nullptr) return nullptr;
@@ -84,6 +103,12 @@ PoolBlock* NewBlock(std::size_t capacity, PoolBlock* older) {
   block->capacity = capacity;
   block->used = 0;
   return block;
+}
+
+// The capacity of a block for a request larger than the pool's blocks: a kept size where one fits.
+std::size_t OwnBlockCapacity(std::size_t rounded) {
+  if (rounded > kLargestKept) return rounded;
+  return std::max(kSmallestKept, std::bit_ceil(rounded));
 }
 
 }  // namespace
@@ -97,7 +122,8 @@ void* PoolAllocate(PoolMemoryManager* pool, std::size_t size) {
   const std::size_t rounded = RoundUp(size == 0 ? 1 : size);
   PoolBlock* block = pool->newest;
   if (block == nullptr || block->capacity - block->used < rounded) {
-    const std::size_t capacity = rounded > pool->blockSize ? rounded : pool->blockSize;
+    const std::size_t capacity =
+        rounded > pool->blockSize ? OwnBlockCapacity(rounded) : pool->blockSize;
     block = NewBlock(capacity, pool->newest);
     if (block == nullptr) return nullptr;
     pool->newest = block;

@@ -1,5 +1,8 @@
 #include "store/ReadCache.h"
 
+#include "store/RecordAddress.h"
+
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -92,6 +95,19 @@ bool ReadCache::FindBody(std::int64_t rowKey, std::string_view* body) {
 
 void ReadCache::KeepBody(std::int64_t rowKey, std::string_view body) {
   Keep(&Generation::bodies, RowKeyBytes(rowKey), body);
+}
+
+void ReadCache::PrefetchBodies(std::uint32_t store, std::uint16_t container,
+                               const std::vector<std::uint32_t>& recordIds) const {
+  // A look-up reads a few results of a cursor; more would only crowd out what it needs.
+  constexpr std::size_t kPrefetched = 16;
+  const std::size_t count = std::min(recordIds.size(), kPrefetched);
+  std::int64_t rowKeys[kPrefetched];
+  for (std::size_t i = 0; i < count; ++i) {
+    rowKeys[i] = RowKey(store, container, recordIds[i]);
+    young_.bodies.PrefetchSlot(RowKeyBytes(rowKeys[i]));
+  }
+  for (std::size_t i = 0; i < count; ++i) young_.bodies.PrefetchEntry(RowKeyBytes(rowKeys[i]));
 }
 
 // An index page is kept as its count of IDs, the IDs and its last key.

@@ -40,6 +40,10 @@ class ReadCache {
   // The body, or false. The view is valid until the next change of the cache.
   bool FindBody(std::int64_t rowKey, std::string_view* body);
   void KeepBody(std::int64_t rowKey, std::string_view body);
+  // Readies what FindBody will touch for the first few of these records, whose reads are about to
+  // follow (the results of a cursor): finding them then waits on memory once instead of for each.
+  void PrefetchBodies(std::uint32_t store, std::uint16_t container,
+                      const std::vector<std::uint32_t>& recordIds) const;
 
   // A pack of records unpacked lately (RecordPack.h), or null: a look-up reads neighbouring
   // records of a few containers in turn, and unpacking costs more than reading. Swapping in a pack

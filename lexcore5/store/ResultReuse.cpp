@@ -63,13 +63,17 @@ std::uint64_t ReusableTransaction(Database* db) {
 }
 
 bool FindCursorResults(Database* db, const std::string& key, CursorResults* results,
-                       std::uint64_t* transaction) {
+                       std::uint64_t* transaction, const CursorSource* sources) {
   bool found = false;
   *transaction = 0;
   WithDatabase(db, [&]() -> std::uint32_t {
     if (!ReadCacheCurrent(db)) return 0;
     *transaction = db->reader.HeldTransaction();
     found = db->reads.FindResults(key, results);
+    if (found && sources != nullptr) {
+      const CursorSource& yielding = sources[results->yieldingSet];
+      db->reads.PrefetchBodies(yielding.store, yielding.container, results->recordIds);
+    }
     return 0;
   });
   return found;

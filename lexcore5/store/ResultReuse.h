@@ -14,6 +14,7 @@
 namespace store {
 
 struct Cursor;
+struct CursorSource;
 struct Database;
 
 // Names everything the cursor's results depend on: criteria, sources, indexes and mode. Empty when
@@ -28,9 +29,11 @@ void WriteCursorResultsKey(const Cursor& cursor, Database** home, std::string* k
 std::uint64_t ReusableTransaction(Database* db);
 
 // Whether `db` holds the results named `key`, into *results. *transaction is set as
-// ReusableTransaction gives it, found or not: in one step, as every cursor asks both.
+// ReusableTransaction gives it, found or not: in one step, as every cursor asks both. With the
+// cursor's `sources`, the bodies of the results found are readied for reading (see
+// ReadCache::PrefetchBodies).
 bool FindCursorResults(Database* db, const std::string& key, CursorResults* results,
-                       std::uint64_t* transaction);
+                       std::uint64_t* transaction, const CursorSource* sources = nullptr);
 
 // Keeps `results` when `transaction` is still the current one: nothing can have changed the file
 // since the cursor started.

@@ -19,12 +19,14 @@ constexpr std::size_t kMaxPageSize = 1024;
 // Collecting a whole index range at once reads it in pages of this size.
 constexpr std::size_t kCollectPageSize = 4096;
 
-// A plan that reads nothing: the results are known.
-QueryPlan KnownResultsPlan(std::uint16_t yieldingSet) {
-  QueryPlan plan;
-  plan.drivingSet = plan.yieldingSet = yieldingSet;
-  plan.driver.kind = Driver::Kind::kIdList;
-  return plan;
+// Makes *plan one that reads nothing: the results are known. Assigned from an empty plan rather
+// than replaced by a new one, so that the lists and keys of the old plan keep their memory for the
+// next stream that needs them (a kept cursor restarts its stream for every look-up).
+void MakeKnownResultsPlan(std::uint16_t yieldingSet, QueryPlan* plan) {
+  static const QueryPlan kEmpty;
+  *plan = kEmpty;
+  plan->drivingSet = plan->yieldingSet = yieldingSet;
+  plan->driver.kind = Driver::Kind::kIdList;
 }
 
 }  // namespace
@@ -44,6 +46,17 @@ ResultStream::ResultStream(const Cursor& cursor, const CursorResults& known) : c
 void ResultStream::Restart(QueryPlan plan, std::shared_ptr<const Collator> collator) {
   plan_ = std::move(plan);
   collator_ = std::move(collator);
+  ResetReading();
+}
+
+void ResultStream::Restart(const CursorResults& known) {
+  MakeKnownResultsPlan(known.yieldingSet, &plan_);
+  collator_.reset();
+  ResetReading();
+  ids_.assign(known.recordIds.begin(), known.recordIds.end());
+}
+
+void ResultStream::ResetReading() {
   settings_ = QuerySettings{};
   settings_.caseSensitive = cursor_.CaseSensitive();
   settings_.wildcards = cursor_.Wildcards();
@@ -69,11 +82,6 @@ void ResultStream::Restart(QueryPlan plan, std::shared_ptr<const Collator> colla
   keepIn_ = nullptr;
   keepKey_.clear();
   keepTransaction_ = 0;
-}
-
-void ResultStream::Restart(const CursorResults& known) {
-  Restart(KnownResultsPlan(known.yieldingSet), nullptr);
-  ids_.assign(known.recordIds.begin(), known.recordIds.end());
 }
 
 void ResultStream::KeepWhenComplete(Database* db, std::string key, std::uint64_t transaction) {

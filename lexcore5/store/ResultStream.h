@@ -57,6 +57,8 @@ class ResultStream {
   void KeepWhenComplete(Database* db, std::string key, std::uint64_t transaction);
 
  private:
+  // Back to before the first result of plan_, which is in place.
+  void ResetReading();
   std::uint32_t NextCandidates();
   std::uint32_t NextKeyPage();
   std::uint32_t CollectByRecordId();

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -48,6 +49,36 @@ TEST(ArenaTable, EveryValueComesBackAsKeptThroughGrowthAndReplacement) {
   EXPECT_TRUE(table.Put("after", "x"));
   ASSERT_TRUE(table.Find("after", &absent));
   EXPECT_EQ(absent, "x");
+}
+
+// Row keys differ in a few bytes only, high (store, container) or low (record ID).
+TEST(ArenaTable, RowKeysNearEachOtherAreToldApart) {
+  store::ArenaTable table;
+  auto keyOf = [](std::uint64_t store, std::uint64_t container, std::uint64_t id) {
+    const std::uint64_t rowKey = store << 48 | container << 32 | id;
+    return std::string(reinterpret_cast<const char*>(&rowKey), sizeof rowKey);
+  };
+  // Hints on an empty table and for absent keys change nothing.
+  table.PrefetchSlot(keyOf(0, 1, 1));
+  table.PrefetchEntry(keyOf(0, 1, 1));
+  for (std::uint64_t container = 1; container <= 3; ++container) {
+    for (std::uint64_t id = 1; id <= 6000; ++id) {
+      ASSERT_TRUE(table.Put(keyOf(container % 2, container, id), std::to_string(container * id)));
+    }
+  }
+  for (std::uint64_t container = 1; container <= 3; ++container) {
+    for (std::uint64_t id = 1; id <= 6001; ++id) {
+      const std::string key = keyOf(container % 2, container, id);
+      table.PrefetchSlot(key);
+      table.PrefetchEntry(key);
+      std::string_view found;
+      ASSERT_EQ(table.Find(key, &found), id <= 6000) << container << " " << id;
+      if (id <= 6000) {
+        EXPECT_EQ(found, std::to_string(container * id));
+      }
+      EXPECT_FALSE(table.Find(keyOf(1 - container % 2, container, id), &found));
+    }
+  }
 }
 
 TEST(ReadCacheEntries, AnEntryFoundInTheOldGenerationSurvivesTheDropOfIt) {

@@ -52,7 +52,10 @@ TEST(Pool, MemoryStillHeldIsNeverHandedOutAgain) {
     Fill(&passing, 10, 100, 100);
     void* mark = store::PoolMark(&passing);
     Fill(&passing, 10, 200, 120);
-    Fill(&passing, 2, 1000, 140);
+    // Requests above the block size get blocks of their own, kept apart by size.
+    for (std::size_t size : {300, 1000, 2000, 4000, 5000}) {
+      Fill(&passing, 2, size, static_cast<unsigned char>(140 + size % 7));
+    }
     store::PoolReset(&passing, mark);
     const std::vector<Piece> afterMark = Fill(&passing, 10, 100, 150);
     EXPECT_TRUE(Intact(afterMark)) << round;
@@ -70,6 +73,15 @@ TEST(Pool, MemoryStillHeldIsNeverHandedOutAgain) {
       both.push_back(piece);
     }
     for (const Piece& piece : Fill(&second, 1, 64, static_cast<unsigned char>(200 - i))) {
+      both.push_back(piece);
+    }
+  }
+  // Pools of record size taking blocks of every kept size freed above.
+  for (std::size_t size : {300, 700, 1500, 3000}) {
+    for (const Piece& piece : Fill(&first, 1, size, static_cast<unsigned char>(size % 251))) {
+      both.push_back(piece);
+    }
+    for (const Piece& piece : Fill(&second, 1, size, static_cast<unsigned char>(size % 13))) {
       both.push_back(piece);
     }
   }

@@ -1,5 +1,6 @@
 #include "store/ArenaTable.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -60,18 +61,21 @@ bool ArenaTable::Find(std::string_view key, std::string_view* value) const {
   return true;
 }
 
-void ArenaTable::PrefetchSlot(std::string_view key) const {
+void ArenaTable::Prefetch(const std::string_view* keys, std::size_t count) const {
   if (size_ == 0) return;
-  __builtin_prefetch(&slots_[HashOf(key) & (slots_.size() - 1)]);
-}
-
-void ArenaTable::PrefetchEntry(std::string_view key) const {
-  if (size_ == 0) return;
-  const std::uint64_t hash = HashOf(key);
-  // Only the slot the key hashes to: an entry further along its run is rare, and a hint that
-  // misses costs nothing but the hint.
-  const Slot& slot = slots_[hash & (slots_.size() - 1)];
-  if (slot.hash == hash) __builtin_prefetch(At(slot.offset));
+  count = std::min(count, kMaxPrefetched);
+  const std::size_t mask = slots_.size() - 1;
+  std::uint64_t hashes[kMaxPrefetched];
+  for (std::size_t i = 0; i < count; ++i) {
+    hashes[i] = HashOf(keys[i]);
+    __builtin_prefetch(&slots_[hashes[i] & mask]);
+  }
+  for (std::size_t i = 0; i < count; ++i) {
+    // Only the slot the key hashes to: an entry further along its run is rare, and a hint that
+    // misses costs nothing but the hint.
+    const Slot& slot = slots_[hashes[i] & mask];
+    if (slot.hash == hashes[i]) __builtin_prefetch(At(slot.offset));
+  }
 }
 
 const char* ArenaTable::At(std::uint32_t offset) const {

@@ -27,11 +27,11 @@ class ArenaTable {
   // or the buffer full (4 GiB).
   bool Put(std::string_view key, std::string_view value);
 
-  // For keys known a while before they are looked up: starts loading the slot where `key` is
-  // found, and once that slot is in, the bytes of its entry. Called for a row of keys, first one
-  // and then the other, the cache misses of the row overlap instead of following one another.
-  void PrefetchSlot(std::string_view key) const;
-  void PrefetchEntry(std::string_view key) const;
+  // For keys known a while before they are looked up: starts loading the slots where they are
+  // found and then the bytes of their entries, so that the cache misses of the whole row overlap
+  // instead of following one another. At most kMaxPrefetched keys are taken.
+  static constexpr std::size_t kMaxPrefetched = 8;
+  void Prefetch(const std::string_view* keys, std::size_t count) const;
 
  private:
   // A hash of 0 marks an empty slot.

@@ -158,14 +158,21 @@ bool TakeKeptResults(Cursor* cursor) {
   return true;
 }
 
+// The body of the current result when it came with the results and is still what the file holds.
+bool KnownCurrentBody(const Cursor& cursor, std::string_view* body) {
+  std::uint64_t transaction = 0;
+  return cursor.results->KnownBody(static_cast<std::size_t>(cursor.position), body, &transaction) &&
+         ReusableTransaction(cursor.results->Yielding().db) == transaction;
+}
+
 // The results taken when the cursor was validated, while they are still what the file holds.
 bool UseTakenResults(Cursor* cursor) {
-  if (cursor->takenIn == 0) return false;
-  // In the same read transaction nothing can have changed: a write ends it first.
-  const bool current = ReusableTransaction(cursor->takenFrom) == cursor->takenIn;
+  const std::uint64_t takenIn = cursor->takenIn;
+  if (takenIn == 0) return false;
   cursor->takenIn = 0;
-  if (!current) return false;
-  StartResults(cursor, cursor->taken);
+  // In the same read transaction nothing can have changed: a write ends it first.
+  if (ReusableTransaction(cursor->takenFrom) != takenIn) return false;
+  StartResults(cursor, cursor->taken, takenIn);
   return true;
 }
 
@@ -235,7 +242,7 @@ std::uint32_t EnsureResults(Cursor* cursor) {
   std::uint64_t transaction = 0;
   // Taken results are used up or out of date here: their list serves again.
   if (!key.empty() && FindCursorResults(home, key, &cursor->taken, &transaction, cursor->sources)) {
-    StartResults(cursor, cursor->taken);
+    StartResults(cursor, cursor->taken, transaction);
     return arbcode::SUCCESS;
   }
   // Results taken at validation may have been dropped since.
@@ -471,7 +478,7 @@ std::uint32_t CursorRead(Cursor* cursor, CursorMove move, PoolMemoryManager* poo
     const CursorSource& source = cursor->results->Yielding();
     const std::uint32_t recordId = CurrentId(cursor);
     std::string_view body;
-    if (cursor->results->FreshBody(recordId, &body)) {
+    if (cursor->results->FreshBody(recordId, &body) || KnownCurrentBody(*cursor, &body)) {
       return DecodeStoredBody(body, source.db, source.store, source.container, recordId, pool,
                               root);
     }

@@ -33,6 +33,21 @@ void ReadIds(const char* bytes, std::size_t count, std::vector<std::uint32_t>* i
   std::memcpy(ids->data() + start, bytes, count * sizeof(std::uint32_t));
 }
 
+// A count of IDs, then the IDs.
+void AppendCountedIds(const std::vector<std::uint32_t>& ids, std::string* out) {
+  const auto count = static_cast<std::uint32_t>(ids.size());
+  out->append(reinterpret_cast<const char*>(&count), sizeof count);
+  AppendIds(ids, out);
+}
+
+// Appends the IDs that AppendCountedIds wrote at `bytes` to *ids; the bytes they took.
+std::size_t ReadCountedIds(const char* bytes, std::vector<std::uint32_t>* ids) {
+  std::uint32_t count = 0;
+  std::memcpy(&count, bytes, sizeof count);
+  ReadIds(bytes + sizeof count, count, ids);
+  return sizeof count + count * sizeof(std::uint32_t);
+}
+
 }  // namespace
 
 void ReadCache::SetBudget(std::size_t bytes) {
@@ -98,16 +113,16 @@ void ReadCache::KeepBody(std::int64_t rowKey, std::string_view body) {
 }
 
 void ReadCache::PrefetchBodies(std::uint32_t store, std::uint16_t container,
-                               const std::vector<std::uint32_t>& recordIds) const {
+                               const std::uint32_t* recordIds, std::size_t count) const {
   // A look-up reads a few results of a cursor; more would only crowd out what it needs.
-  constexpr std::size_t kPrefetched = 16;
-  const std::size_t count = std::min(recordIds.size(), kPrefetched);
-  std::int64_t rowKeys[kPrefetched];
+  count = std::min(count, ArenaTable::kMaxPrefetched);
+  std::int64_t rowKeys[ArenaTable::kMaxPrefetched];
+  std::string_view keys[ArenaTable::kMaxPrefetched];
   for (std::size_t i = 0; i < count; ++i) {
     rowKeys[i] = RowKey(store, container, recordIds[i]);
-    young_.bodies.PrefetchSlot(RowKeyBytes(rowKeys[i]));
+    keys[i] = RowKeyBytes(rowKeys[i]);
   }
-  for (std::size_t i = 0; i < count; ++i) young_.bodies.PrefetchEntry(RowKeyBytes(rowKeys[i]));
+  young_.bodies.Prefetch(keys, count);
 }
 
 // An index page is kept as its count of IDs, the IDs and its last key.
@@ -132,20 +147,42 @@ void ReadCache::KeepIndexPage(const std::string& range, const IndexPage& page) {
   Keep(&Generation::pages, range, encoded_);
 }
 
-// Results are kept as the yielding set and the IDs.
+// Results are kept as the yielding set, the count of IDs, the IDs, the count of bodies, where each
+// body ends, and the bodies.
 bool ReadCache::FindResults(const std::string& criteria, CursorResults* results) {
   std::string_view kept;
   if (!Find(&Generation::results, criteria, &kept)) return false;
   std::memcpy(&results->yieldingSet, kept.data(), sizeof results->yieldingSet);
   kept.remove_prefix(sizeof results->yieldingSet);
   results->recordIds.clear();
-  ReadIds(kept.data(), kept.size() / sizeof(std::uint32_t), &results->recordIds);
+  kept.remove_prefix(ReadCountedIds(kept.data(), &results->recordIds));
+  results->bodyEnds.clear();
+  kept.remove_prefix(ReadCountedIds(kept.data(), &results->bodyEnds));
+  results->bodies.assign(kept);
   return true;
 }
 
-void ReadCache::KeepResults(const std::string& criteria, const CursorResults& results) {
+void ReadCache::KeepResults(const std::string& criteria, const CursorResults& results,
+                            std::uint32_t store, std::uint16_t container) {
+  // A look-up reads the first few results; bodies beyond them would only crowd the cache.
+  constexpr std::size_t kMostBodies = 16;
+  constexpr std::size_t kMostBodyBytes = 16 * 1024;
+  bodies_.clear();
+  bodyEnds_.clear();
+  for (std::uint32_t recordId : results.recordIds) {
+    std::string_view body;
+    if (bodyEnds_.size() == kMostBodies || !FindBody(RowKey(store, container, recordId), &body) ||
+        bodies_.size() + body.size() > kMostBodyBytes) {
+      break;
+    }
+    // Copied at once: finding the next one may move entries between generations.
+    bodies_.append(body);
+    bodyEnds_.push_back(static_cast<std::uint32_t>(bodies_.size()));
+  }
   encoded_.assign(reinterpret_cast<const char*>(&results.yieldingSet), sizeof results.yieldingSet);
-  AppendIds(results.recordIds, &encoded_);
+  AppendCountedIds(results.recordIds, &encoded_);
+  AppendCountedIds(bodyEnds_, &encoded_);
+  encoded_.append(bodies_);
   Keep(&Generation::results, criteria, encoded_);
 }
 

@@ -29,6 +29,10 @@ struct IndexPage {
 struct CursorResults {
   std::uint16_t yieldingSet = 0;
   std::vector<std::uint32_t> recordIds;
+  // The stored bodies of the first results when they were kept with them, back to back: the body
+  // of recordIds[i] ends at bodyEnds[i]. Empty when none were.
+  std::string bodies;
+  std::vector<std::uint32_t> bodyEnds;
 };
 
 class ReadCache {
@@ -42,8 +46,8 @@ class ReadCache {
   void KeepBody(std::int64_t rowKey, std::string_view body);
   // Readies what FindBody will touch for the first few of these records, whose reads are about to
   // follow (the results of a cursor): finding them then waits on memory once instead of for each.
-  void PrefetchBodies(std::uint32_t store, std::uint16_t container,
-                      const std::vector<std::uint32_t>& recordIds) const;
+  void PrefetchBodies(std::uint32_t store, std::uint16_t container, const std::uint32_t* recordIds,
+                      std::size_t count) const;
 
   // A pack of records unpacked lately (RecordPack.h), or null: a look-up reads neighbouring
   // records of a few containers in turn, and unpacking costs more than reading. Swapping in a pack
@@ -60,7 +64,11 @@ class ReadCache {
   // `criteria` names the cursor completely (see CursorResultsKey). When found, *results is
   // replaced.
   bool FindResults(const std::string& criteria, CursorResults* results);
-  void KeepResults(const std::string& criteria, const CursorResults& results);
+  // Keeps the IDs of `results` and, with them, the bodies of its first records that this cache
+  // holds (records of `store` and `container`): a cursor that takes the results then hands out
+  // those records without looking each up again.
+  void KeepResults(const std::string& criteria, const CursorResults& results, std::uint32_t store,
+                   std::uint16_t container);
 
  private:
   struct Generation {
@@ -82,6 +90,8 @@ class ReadCache {
   std::string promotedValue_;
   // Values being encoded for keeping.
   std::string encoded_;
+  std::string bodies_;
+  std::vector<std::uint32_t> bodyEnds_;
   struct RecentPack {
     std::int64_t key = -1;
     std::string unpacked;

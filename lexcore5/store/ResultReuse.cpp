@@ -70,9 +70,13 @@ bool FindCursorResults(Database* db, const std::string& key, CursorResults* resu
     if (!ReadCacheCurrent(db)) return 0;
     *transaction = db->reader.HeldTransaction();
     found = db->reads.FindResults(key, results);
-    if (found && sources != nullptr) {
+    // The bodies kept with the results are at hand; those of the next ones are readied.
+    const std::size_t bodies = results->bodyEnds.size();
+    if (found && sources != nullptr && bodies < results->recordIds.size()) {
       const CursorSource& yielding = sources[results->yieldingSet];
-      db->reads.PrefetchBodies(yielding.store, yielding.container, results->recordIds);
+      db->reads.PrefetchBodies(yielding.store, yielding.container,
+                               results->recordIds.data() + bodies,
+                               results->recordIds.size() - bodies);
     }
     return 0;
   });
@@ -80,10 +84,10 @@ bool FindCursorResults(Database* db, const std::string& key, CursorResults* resu
 }
 
 void KeepCursorResults(Database* db, std::uint64_t transaction, const std::string& key,
-                       const CursorResults& results) {
+                       const CursorResults& results, const CursorSource& yielding) {
   WithDatabase(db, [&]() -> std::uint32_t {
     if (ReadCacheCurrent(db) && db->reader.HeldTransaction() == transaction) {
-      db->reads.KeepResults(key, results);
+      db->reads.KeepResults(key, results, yielding.store, yielding.container);
     }
     return 0;
   });

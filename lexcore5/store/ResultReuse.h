@@ -36,8 +36,9 @@ bool FindCursorResults(Database* db, const std::string& key, CursorResults* resu
                        std::uint64_t* transaction, const CursorSource* sources = nullptr);
 
 // Keeps `results` when `transaction` is still the current one: nothing can have changed the file
-// since the cursor started.
+// since the cursor started. The bodies of the first results, records of the `yielding` source,
+// are kept with them (see ReadCache::KeepResults).
 void KeepCursorResults(Database* db, std::uint64_t transaction, const std::string& key,
-                       const CursorResults& results);
+                       const CursorResults& results, const CursorSource& yielding);
 
 }  // namespace store

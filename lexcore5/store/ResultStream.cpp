@@ -38,9 +38,11 @@ ResultStream::ResultStream(const Cursor& cursor, QueryPlan plan,
   Restart(std::move(plan), std::move(collator));
 }
 
-ResultStream::ResultStream(const Cursor& cursor, const CursorResults& known) : cursor_(cursor) {
+ResultStream::ResultStream(const Cursor& cursor, const CursorResults& known,
+                           std::uint64_t transaction)
+    : cursor_(cursor) {
   PoolInit(&pool_, 1024);
-  Restart(known);
+  Restart(known, transaction);
 }
 
 void ResultStream::Restart(QueryPlan plan, std::shared_ptr<const Collator> collator) {
@@ -49,11 +51,14 @@ void ResultStream::Restart(QueryPlan plan, std::shared_ptr<const Collator> colla
   ResetReading();
 }
 
-void ResultStream::Restart(const CursorResults& known) {
+void ResultStream::Restart(const CursorResults& known, std::uint64_t transaction) {
   MakeKnownResultsPlan(known.yieldingSet, &plan_);
   collator_.reset();
   ResetReading();
   ids_.assign(known.recordIds.begin(), known.recordIds.end());
+  knownBodies_.assign(known.bodies);
+  knownBodyEnds_.assign(known.bodyEnds.begin(), known.bodyEnds.end());
+  knownIn_ = transaction;
 }
 
 void ResultStream::ResetReading() {
@@ -79,6 +84,9 @@ void ResultStream::ResetReading() {
   loadedBody_.clear();
   freshBody_.clear();
   freshId_ = 0;
+  knownBodies_.clear();
+  knownBodyEnds_.clear();
+  knownIn_ = 0;
   keepIn_ = nullptr;
   keepKey_.clear();
   keepTransaction_ = 0;
@@ -92,7 +100,7 @@ void ResultStream::KeepWhenComplete(Database* db, std::string key, std::uint64_t
 
 void ResultStream::KeepIfWanted() {
   if (keepIn_ == nullptr) return;
-  KeepCursorResults(keepIn_, keepTransaction_, keepKey_, {plan_.yieldingSet, ids_});
+  KeepCursorResults(keepIn_, keepTransaction_, keepKey_, {plan_.yieldingSet, ids_}, Yielding());
   keepIn_ = nullptr;
 }
 
@@ -256,6 +264,15 @@ void ResultStream::Accept(std::uint32_t recordId) {
   ids_.push_back(recordId);
   freshBody_.swap(loadedBody_);
   freshId_ = recordId;
+}
+
+bool ResultStream::KnownBody(std::size_t index, std::string_view* body,
+                             std::uint64_t* transaction) const {
+  if (index >= knownBodyEnds_.size()) return false;
+  const std::uint32_t start = index == 0 ? 0 : knownBodyEnds_[index - 1];
+  *body = std::string_view(knownBodies_).substr(start, knownBodyEnds_[index] - start);
+  *transaction = knownIn_;
+  return true;
 }
 
 bool ResultStream::FreshBody(std::uint32_t recordId, std::string_view* body) const {

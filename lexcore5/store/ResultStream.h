@@ -23,7 +23,7 @@ class ResultStream {
   // `collator` orders text for the criteria (null: code point order) and must outlive the stream.
   ResultStream(const Cursor& cursor, QueryPlan plan, std::shared_ptr<const Collator> collator);
   // A stream whose results are all known already (kept from an earlier cursor).
-  ResultStream(const Cursor& cursor, const CursorResults& known);
+  ResultStream(const Cursor& cursor, const CursorResults& known, std::uint64_t transaction);
   ~ResultStream();
   ResultStream(const ResultStream&) = delete;
   ResultStream& operator=(const ResultStream&) = delete;
@@ -32,7 +32,8 @@ class ResultStream {
   // its lists and pool hold: a cursor makes a stream for every change of its criteria, and a
   // cursor started again makes one for each use.
   void Restart(QueryPlan plan, std::shared_ptr<const Collator> collator);
-  void Restart(const CursorResults& known);
+  // Known results were found in the read cache in read transaction `transaction`.
+  void Restart(const CursorResults& known, std::uint64_t transaction);
   // How many record IDs its lists have room for: what keeping it for a restart holds.
   std::size_t IdCapacity() const {
     return ids_.capacity() + candidates_.capacity() + seen_.bucket_count();
@@ -52,6 +53,10 @@ class ResultStream {
   // Called before a move, so that a body produced earlier is never handed out as current: a change
   // made since then must be seen.
   void ForgetFreshBody() { freshId_ = 0; }
+  // The stored body of result `index` when it came with known results, and the read transaction
+  // they were found in: the body is what the file holds only while that transaction is still the
+  // one held with the cache current (see ReusableTransaction).
+  bool KnownBody(std::size_t index, std::string_view* body, std::uint64_t* transaction) const;
 
   // Once every result is found, offers them to `db` for cursors built alike (see ResultReuse.h).
   void KeepWhenComplete(Database* db, std::string key, std::uint64_t transaction);
@@ -98,6 +103,10 @@ class ResultStream {
   std::string loadedBody_;
   std::string freshBody_;
   std::uint32_t freshId_ = 0;
+  // Bodies that came with known results (see CursorResults) and where each ends.
+  std::string knownBodies_;
+  std::vector<std::uint32_t> knownBodyEnds_;
+  std::uint64_t knownIn_ = 0;
 
   // Where and under which name the complete results are to be kept (null: nowhere).
   Database* keepIn_ = nullptr;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "store/ReadCache.h"
+#include "store/RecordAddress.h"
 
 namespace {
 
@@ -59,8 +60,9 @@ TEST(ArenaTable, RowKeysNearEachOtherAreToldApart) {
     return std::string(reinterpret_cast<const char*>(&rowKey), sizeof rowKey);
   };
   // Hints on an empty table and for absent keys change nothing.
-  table.PrefetchSlot(keyOf(0, 1, 1));
-  table.PrefetchEntry(keyOf(0, 1, 1));
+  const std::string absent = keyOf(0, 1, 1);
+  const std::string_view hinted[] = {absent, absent};
+  table.Prefetch(hinted, 2);
   for (std::uint64_t container = 1; container <= 3; ++container) {
     for (std::uint64_t id = 1; id <= 6000; ++id) {
       ASSERT_TRUE(table.Put(keyOf(container % 2, container, id), std::to_string(container * id)));
@@ -69,8 +71,8 @@ TEST(ArenaTable, RowKeysNearEachOtherAreToldApart) {
   for (std::uint64_t container = 1; container <= 3; ++container) {
     for (std::uint64_t id = 1; id <= 6001; ++id) {
       const std::string key = keyOf(container % 2, container, id);
-      table.PrefetchSlot(key);
-      table.PrefetchEntry(key);
+      const std::string_view row[] = {key, absent};
+      table.Prefetch(row, 2);
       std::string_view found;
       ASSERT_EQ(table.Find(key, &found), id <= 6000) << container << " " << id;
       if (id <= 6000) {
@@ -101,15 +103,30 @@ TEST(ReadCacheEntries, AnEntryFoundInTheOldGenerationSurvivesTheDropOfIt) {
 TEST(ReadCacheEntries, ResultsAndPagesComeBackWholeEmptyOrNot) {
   store::ReadCache cache;
   cache.SetBudget(1 << 20);
-  cache.KeepResults("none", {7, {}});
-  cache.KeepResults("some", {3, {1, 4294967295u, 2}});
-  store::CursorResults results{9, {42}};
+  constexpr std::uint32_t kStore = 5;
+  constexpr std::uint16_t kContainer = 1;
+  // Results keep the bodies the cache holds of their first records, up to the first it lacks.
+  cache.KeepBody(store::RowKey(kStore, kContainer, 1), "body one");
+  cache.KeepBody(store::RowKey(kStore, kContainer, 2), "");
+  cache.KeepBody(store::RowKey(kStore, kContainer + 1, 4294967295u), "other container");
+  cache.KeepResults("none", {7, {}}, kStore, kContainer);
+  cache.KeepResults("some", {3, {1, 4294967295u, 2}}, kStore, kContainer);
+  cache.KeepResults("bodies", {0, {2, 1}}, kStore, kContainer);
+  store::CursorResults results{9, {42}, "stale", {5}};
   ASSERT_TRUE(cache.FindResults("none", &results));
   EXPECT_EQ(results.yieldingSet, 7);
   EXPECT_TRUE(results.recordIds.empty());
+  EXPECT_TRUE(results.bodyEnds.empty());
+  EXPECT_TRUE(results.bodies.empty());
   ASSERT_TRUE(cache.FindResults("some", &results));
   EXPECT_EQ(results.yieldingSet, 3);
   EXPECT_EQ(results.recordIds, (std::vector<std::uint32_t>{1, 4294967295u, 2}));
+  EXPECT_EQ(results.bodyEnds, std::vector<std::uint32_t>{8});
+  EXPECT_EQ(results.bodies, "body one");
+  ASSERT_TRUE(cache.FindResults("bodies", &results));
+  EXPECT_EQ(results.recordIds, (std::vector<std::uint32_t>{2, 1}));
+  EXPECT_EQ(results.bodyEnds, (std::vector<std::uint32_t>{0, 8}));
+  EXPECT_EQ(results.bodies, "body one");
   EXPECT_FALSE(cache.FindResults("som", &results));
 
   // A page without IDs leaves the last key alone; IDs are appended to those read before.

@@ -142,4 +142,29 @@ TEST_F(ResultReuse, CursorsValidatedFromKeptResultsSeeWhatChangesBeforeTheirFirs
   EXPECT_EQ(ReadTexts(validated), (std::vector<std::string>{"a", "a"}));
 }
 
+// Results keep the bodies of their first records, handed out without another look-up: never once
+// a change may have made them out of date.
+TEST_F(ResultReuse, BodiesKeptWithResultsAreNeverHandedOutOutOfDate) {
+  AddTextRecord(db_, kStore, kContainer, 1, kText, "a");
+  const std::uint32_t second = AddTextRecord(db_, kStore, kContainer, 1, kText, "A");
+  const std::vector<std::string> both = {"a", "A"};
+  ASSERT_EQ(ReadTexts(TextCursor("a")), both);
+  ASSERT_EQ(ReadTexts(TextCursor("a")), both);
+
+  // Changed between the reads of one cursor, through this handle.
+  store::Cursor* reading = TextCursor("a");
+  ASSERT_EQ(ReadTexts(reading, 1), std::vector<std::string>{"a"});
+  ASSERT_EQ(store::Modify(db_, kStore, kContainer, second, TextRecord(&pool_, 1, kText, "a"), 0),
+            arbcode::SUCCESS);
+  EXPECT_EQ(ReadTexts(reading), std::vector<std::string>{"a"});
+  ASSERT_EQ(ReadTexts(TextCursor("a")), (std::vector<std::string>{"a", "a"}));
+
+  // Changed between validation and the first read.
+  store::Cursor* validated = TextCursor("a");
+  ASSERT_EQ(store::CursorValidate(validated), arbcode::SUCCESS);
+  ASSERT_EQ(store::Modify(db_, kStore, kContainer, second, TextRecord(&pool_, 1, kText, "A"), 0),
+            arbcode::SUCCESS);
+  EXPECT_EQ(ReadTexts(validated), both);
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <utility>
 
 namespace store {
 namespace {
@@ -42,10 +43,11 @@ std::uint64_t HashOf(std::string_view key) {
 }  // namespace
 
 std::size_t ArenaTable::SlotFor(std::string_view key, std::uint64_t hash) const {
-  const std::size_t mask = slots_.size() - 1;
+  const Slot* slots = Slots();
+  const std::size_t mask = capacity_ - 1;
   std::size_t at = hash & mask;
-  for (; slots_[at].hash != 0; at = (at + 1) & mask) {
-    const Slot& slot = slots_[at];
+  for (; slots[at].hash != 0; at = (at + 1) & mask) {
+    const Slot& slot = slots[at];
     if (slot.hash == hash && std::string_view(At(slot.offset), slot.keySize) == key) {
       break;
     }
@@ -55,7 +57,7 @@ std::size_t ArenaTable::SlotFor(std::string_view key, std::uint64_t hash) const 
 
 bool ArenaTable::Find(std::string_view key, std::string_view* value) const {
   if (size_ == 0) return false;
-  const Slot& slot = slots_[SlotFor(key, HashOf(key))];
+  const Slot& slot = Slots()[SlotFor(key, HashOf(key))];
   if (slot.hash == 0) return false;
   *value = std::string_view(At(slot.offset) + slot.keySize, slot.valueSize);
   return true;
@@ -64,22 +66,23 @@ bool ArenaTable::Find(std::string_view key, std::string_view* value) const {
 void ArenaTable::Prefetch(const std::string_view* keys, std::size_t count) const {
   if (size_ == 0) return;
   count = std::min(count, kMaxPrefetched);
-  const std::size_t mask = slots_.size() - 1;
+  const Slot* slots = Slots();
+  const std::size_t mask = capacity_ - 1;
   std::uint64_t hashes[kMaxPrefetched];
   for (std::size_t i = 0; i < count; ++i) {
     hashes[i] = HashOf(keys[i]);
-    __builtin_prefetch(&slots_[hashes[i] & mask]);
+    __builtin_prefetch(&slots[hashes[i] & mask]);
   }
   for (std::size_t i = 0; i < count; ++i) {
     // Only the slot the key hashes to: an entry further along its run is rare, and a hint that
     // misses costs nothing but the hint.
-    const Slot& slot = slots_[hashes[i] & mask];
+    const Slot& slot = slots[hashes[i] & mask];
     if (slot.hash == hashes[i]) __builtin_prefetch(At(slot.offset));
   }
 }
 
 const char* ArenaTable::At(std::uint32_t offset) const {
-  return blocks_[offset >> kBlockBits].get() + (offset & (kBlockSize - 1));
+  return blocks_[offset >> kBlockBits].data() + (offset & (kBlockSize - 1));
 }
 
 bool ArenaTable::Append(std::string_view key, std::string_view value, std::uint32_t* offset) {
@@ -87,10 +90,12 @@ bool ArenaTable::Append(std::string_view key, std::string_view value, std::uint3
   if (size > kBlockSize) return false;
   if (blocks_.empty() || used_ + size > kBlockSize) {
     if (blocks_.size() == kMaxBlocks) return false;
-    blocks_.push_back(std::make_unique_for_overwrite<char[]>(kBlockSize));
+    platform::PopulatedMemory block(kBlockSize);
+    if (block.data() == nullptr) return false;
+    blocks_.push_back(std::move(block));
     used_ = 0;
   }
-  char* at = blocks_.back().get() + used_;
+  char* at = blocks_.back().data() + used_;
   // Either may be empty, and an empty view may have no data to copy from.
   if (!key.empty()) std::memcpy(at, key.data(), key.size());
   if (!value.empty()) std::memcpy(at + key.size(), value.data(), value.size());
@@ -103,9 +108,9 @@ bool ArenaTable::Put(std::string_view key, std::string_view value) {
   std::uint32_t offset = 0;
   if (!Append(key, value, &offset)) return false;
   // At most three quarters full, so that runs stay short.
-  if ((size_ + 1) * 4 > slots_.size() * 3) Grow();
+  if ((size_ + 1) * 4 > capacity_ * 3 && !Grow()) return false;
   const std::uint64_t hash = HashOf(key);
-  Slot& slot = slots_[SlotFor(key, hash)];
+  Slot& slot = Slots()[SlotFor(key, hash)];
   const bool fresh = slot.hash == 0;
   slot = Slot{hash, offset, static_cast<std::uint32_t>(key.size()),
               static_cast<std::uint32_t>(value.size())};
@@ -113,16 +118,22 @@ bool ArenaTable::Put(std::string_view key, std::string_view value) {
   return fresh;
 }
 
-void ArenaTable::Grow() {
-  std::vector<Slot> old(slots_.empty() ? kFirstCapacity : slots_.size() * 2);
-  old.swap(slots_);
-  const std::size_t mask = slots_.size() - 1;
-  for (const Slot& slot : old) {
-    if (slot.hash == 0) continue;
-    std::size_t at = slot.hash & mask;
-    while (slots_[at].hash != 0) at = (at + 1) & mask;
-    slots_[at] = slot;
+bool ArenaTable::Grow() {
+  const std::size_t capacity = capacity_ == 0 ? kFirstCapacity : capacity_ * 2;
+  platform::PopulatedMemory memory(capacity * sizeof(Slot));
+  if (memory.data() == nullptr) return false;
+  std::swap(memory, slotMemory_);
+  const Slot* old = reinterpret_cast<const Slot*>(memory.data());
+  const std::size_t oldCapacity = std::exchange(capacity_, capacity);
+  Slot* slots = Slots();
+  const std::size_t mask = capacity_ - 1;
+  for (std::size_t i = 0; i < oldCapacity; ++i) {
+    if (old[i].hash == 0) continue;
+    std::size_t at = old[i].hash & mask;
+    while (slots[at].hash != 0) at = (at + 1) & mask;
+    slots[at] = old[i];
   }
+  return true;
 }
 
 }  // namespace store

@@ -6,15 +6,17 @@
 // their cache lines. Dropping a generation frees two allocations instead of several per entry.
 //
 // The buffer is a row of blocks of 1 MiB that never move: growing it copies nothing. An entry
-// larger than a block is not kept. Linear probing; nothing is ever erased, as a generation is
-// dropped whole.
+// larger than a block is not kept. Blocks and the slot table are mapped in whole when they are
+// made (platform::PopulatedMemory), as a cache fills them at once. Linear probing; nothing is ever
+// erased, as a generation is dropped whole.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string_view>
 #include <vector>
+
+#include "platform/PopulatedMemory.h"
 
 namespace store {
 
@@ -43,14 +45,18 @@ class ArenaTable {
   };
   // The slot that holds `key` or the empty one where it would go.
   std::size_t SlotFor(std::string_view key, std::uint64_t hash) const;
-  void Grow();
+  // False when there is no memory for a larger table.
+  bool Grow();
+  Slot* Slots() const { return reinterpret_cast<Slot*>(slotMemory_.data()); }
   // Where the bytes at `offset` are: its high bits pick the block.
   const char* At(std::uint32_t offset) const;
   // Copies `size` bytes to the buffer; their offset, or false when there is no room.
   bool Append(std::string_view key, std::string_view value, std::uint32_t* offset);
 
-  std::vector<Slot> slots_;
-  std::vector<std::unique_ptr<char[]>> blocks_;
+  // Zero-filled: all slots empty. Its size is a power of two.
+  platform::PopulatedMemory slotMemory_;
+  std::size_t capacity_ = 0;
+  std::vector<platform::PopulatedMemory> blocks_;
   // Bytes used in the last block.
   std::size_t used_ = 0;
   std::size_t size_ = 0;

@@ -211,6 +211,119 @@ class FieldReader {
   int previousLevel_ = 0;
 };
 
+// What DecodeCompact returns for a body of more fields than it builds on the stack.
+constexpr std::uint32_t kTooManyFields = 0xFFFFFFFF;
+
+// Decodes the fields of a compact body, checking them as FieldReader does, for records of at most
+// kKeptHeaders fields: their nodes are built on the stack while the body is read, then moved to the
+// pool in one piece. Most records are read this way, and with the reader's state in locals it
+// costs half of what the generic path does.
+std::uint32_t DecodeCompact(const std::uint8_t* at, const std::uint8_t* end,
+                            PoolMemoryManager* pool, node** root) {
+  node built[kKeptHeaders];
+  // A packed pointer's value, kept here until the values have their place.
+  std::uint32_t pointers[kKeptHeaders];
+  std::uint32_t withValue = 0;
+  std::uint32_t packed = 0;
+  static_assert(kKeptHeaders <= 32);
+  std::size_t count = 0;
+  std::size_t valueBytes = 0;
+  int previousLevel = 0;
+  for (; at != end; ++count) {
+    if (count == kKeptHeaders) return kTooManyFields;
+    const std::uint8_t lead = *at++;
+    const bool first = count == 0;
+    int level = 0;
+    switch (lead >> kLevelShift) {
+      case kDeeper:
+        level = first ? 0 : previousLevel + 1;
+        if (level > 0xFF) return arbcode::DATA_ERROR;
+        break;
+      case kSameLevel:
+        level = previousLevel;
+        if (!first && level == 0) return arbcode::DATA_ERROR;
+        break;
+      case kLevelFollows:
+        if (at == end) return arbcode::DATA_ERROR;
+        level = *at++;
+        if (CheckLevel(first, previousLevel, level) != arbcode::SUCCESS) return arbcode::DATA_ERROR;
+        break;
+      default:
+        return arbcode::DATA_ERROR;
+    }
+    std::uint32_t tag = 0;
+    if (!ReadVarint(&at, end, 0xFFFF, &tag) || tag == 0) return arbcode::DATA_ERROR;
+    const auto type = static_cast<std::uint8_t>(lead & kCompactTypeMask);
+    const bool hasValue = (lead & kCompactValue) != 0;
+    const bool hasRecordId = (lead & kCompactRecordId) != 0;
+    const bool isPacked = (lead & kCompactPointer) != 0;
+    if (first && hasRecordId) return arbcode::DATA_ERROR;
+    std::uint32_t length = 0;
+    if (isPacked) {
+      if (!hasValue || type != kFieldContext) return arbcode::DATA_ERROR;
+      if (!ReadVarint(&at, end, 0xFFFFFFFF, &pointers[count])) return arbcode::DATA_ERROR;
+      length = kPointerSize;
+      packed |= 1U << count;
+    } else if (hasValue && !ReadVarint(&at, end, 0xFFFF, &length)) {
+      return arbcode::DATA_ERROR;
+    }
+    std::uint32_t recordId = 0;
+    if (hasRecordId && !ReadVarint(&at, end, 0xFFFFFFFF, &recordId)) return arbcode::DATA_ERROR;
+    node& out = built[count];
+    out.value = nullptr;
+    if (!isPacked) {
+      if (static_cast<std::size_t>(end - at) < length) return arbcode::DATA_ERROR;
+      // The value's bytes in the body for now.
+      out.value = const_cast<std::uint8_t*>(at);
+      at += length;
+    }
+    if (hasValue) {
+      withValue |= 1U << count;
+      valueBytes = AlignValue(valueBytes) + length;
+    }
+    out.length = static_cast<std::uint16_t>(length);
+    out.tag = static_cast<std::uint16_t>(tag);
+    out.level = static_cast<std::uint8_t>(level);
+    out.type = hasRecordId ? static_cast<std::uint8_t>(type | kHasRecordId) : type;
+    out.recordId = recordId;
+    out.container = 0;
+    out.store = 0;
+    out.database = nullptr;
+    previousLevel = level;
+  }
+  if (count == 0) return arbcode::DATA_ERROR;
+
+  static_assert(sizeof(node) % kValueAlign == 0);
+  auto* nodes = static_cast<node*>(PoolAllocate(pool, count * sizeof(node) + valueBytes));
+  if (nodes == nullptr) return arbcode::MEM;
+  std::memcpy(nodes, built, count * sizeof(node));
+  auto* values = reinterpret_cast<std::uint8_t*>(nodes + count);
+  std::size_t valueOffset = 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    node& out = nodes[i];
+    out.next = &nodes[i + 1];
+    out.prev = i > 0 ? &nodes[i - 1] : nullptr;
+    if ((withValue >> i & 1U) == 0) {
+      out.value = nullptr;
+      continue;
+    }
+    valueOffset = AlignValue(valueOffset);
+    std::uint8_t* value = values + valueOffset;
+    if ((packed >> i & 1U) != 0) {
+      for (std::size_t b = 0; b < kPointerSize; ++b) {
+        value[b] = static_cast<std::uint8_t>(pointers[i] >> (8 * b));
+      }
+    } else if (out.length != 0) {
+      std::memcpy(value, out.value, out.length);
+    }
+    out.value = value;
+    valueOffset += out.length;
+  }
+  nodes[count - 1].next = nullptr;
+  *root = nodes;
+  return arbcode::SUCCESS;
+}
+
 }  // namespace
 
 std::uint32_t EncodeRecord(const node* root, std::string* body, BodyFormat format) {
@@ -261,6 +374,10 @@ std::uint32_t DecodeRecord(std::string_view body, PoolMemoryManager* pool, node*
   const std::uint8_t format = bytes[0];
   const std::uint8_t* fields = bytes + kBodyHeaderSize;
   const std::uint8_t* end = bytes + body.size();
+  if (format == static_cast<std::uint8_t>(BodyFormat::kCompact)) {
+    const std::uint32_t code = DecodeCompact(fields, end, pool, root);
+    if (code != kTooManyFields) return code;
+  }
 
   // First pass: check everything and size the allocation, so the tree comes in two allocations.
   // The headers of most records fit on the stack, so the second pass need not parse again.

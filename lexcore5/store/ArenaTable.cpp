@@ -40,6 +40,13 @@ std::uint64_t HashOf(std::string_view key) {
   return hash == 0 ? 1 : hash;
 }
 
+// The first slot table and the first block of a table come from the heap: a table that holds a
+// few entries, as for a database just opened, then costs no fresh memory. A table that grows past
+// them is filling, and the rest is mapped in whole.
+platform::CacheMemory::Source SourceFor(bool first) {
+  return first ? platform::CacheMemory::Source::kHeap : platform::CacheMemory::Source::kMappedWhole;
+}
+
 }  // namespace
 
 std::size_t ArenaTable::SlotFor(std::string_view key, std::uint64_t hash) const {
@@ -90,7 +97,7 @@ bool ArenaTable::Append(std::string_view key, std::string_view value, std::uint3
   if (size > kBlockSize) return false;
   if (blocks_.empty() || used_ + size > kBlockSize) {
     if (blocks_.size() == kMaxBlocks) return false;
-    platform::PopulatedMemory block(kBlockSize);
+    platform::CacheMemory block(kBlockSize, SourceFor(blocks_.empty()));
     if (block.data() == nullptr) return false;
     blocks_.push_back(std::move(block));
     used_ = 0;
@@ -120,8 +127,11 @@ bool ArenaTable::Put(std::string_view key, std::string_view value) {
 
 bool ArenaTable::Grow() {
   const std::size_t capacity = capacity_ == 0 ? kFirstCapacity : capacity_ * 2;
-  platform::PopulatedMemory memory(capacity * sizeof(Slot));
+  const auto source = SourceFor(capacity_ == 0);
+  platform::CacheMemory memory(capacity * sizeof(Slot), source);
   if (memory.data() == nullptr) return false;
+  // Empty slots are zero, which only mapped memory comes as.
+  if (source == platform::CacheMemory::Source::kHeap) std::memset(memory.data(), 0, memory.size());
   std::swap(memory, slotMemory_);
   const Slot* old = reinterpret_cast<const Slot*>(memory.data());
   const std::size_t oldCapacity = std::exchange(capacity_, capacity);

@@ -6,9 +6,9 @@
 // their cache lines. Dropping a generation frees two allocations instead of several per entry.
 //
 // The buffer is a row of blocks of 1 MiB that never move: growing it copies nothing. An entry
-// larger than a block is not kept. Blocks and the slot table are mapped in whole when they are
-// made (platform::PopulatedMemory), as a cache fills them at once. Linear probing; nothing is ever
-// erased, as a generation is dropped whole.
+// larger than a block is not kept. The slot table and every block after the first are mapped in
+// whole when they are made (platform::CacheMemory), as a busy cache fills them at once. Linear
+// probing; nothing is ever erased, as a generation is dropped whole.
 #pragma once
 
 #include <cstddef>
@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/PopulatedMemory.h"
+#include "platform/CacheMemory.h"
 
 namespace store {
 
@@ -53,10 +53,10 @@ class ArenaTable {
   // Copies `size` bytes to the buffer; their offset, or false when there is no room.
   bool Append(std::string_view key, std::string_view value, std::uint32_t* offset);
 
-  // Zero-filled: all slots empty. Its size is a power of two.
-  platform::PopulatedMemory slotMemory_;
+  // Zeroed: all slots empty. Its size is a power of two.
+  platform::CacheMemory slotMemory_;
   std::size_t capacity_ = 0;
-  std::vector<platform::PopulatedMemory> blocks_;
+  std::vector<platform::CacheMemory> blocks_;
   // Bytes used in the last block.
   std::size_t used_ = 0;
   std::size_t size_ = 0;

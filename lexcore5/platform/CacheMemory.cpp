@@ -1,0 +1,50 @@
+#include "platform/CacheMemory.h"
+
+#include <sys/mman.h>
+
+#include <cstdlib>
+#include <utility>
+
+namespace platform {
+
+CacheMemory::CacheMemory(std::size_t size, Source source) : source_(source) {
+  void* memory = nullptr;
+  if (source == Source::kHeap) {
+    memory = std::malloc(size);
+  } else {
+    memory = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE,
+                  -1, 0);
+    if (memory == MAP_FAILED) memory = nullptr;
+  }
+  if (memory == nullptr) return;
+  data_ = static_cast<char*>(memory);
+  size_ = size;
+}
+
+CacheMemory::CacheMemory(CacheMemory&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)),
+      size_(std::exchange(other.size_, 0)),
+      source_(other.source_) {}
+
+CacheMemory& CacheMemory::operator=(CacheMemory&& other) noexcept {
+  if (this != &other) {
+    Release();
+    data_ = std::exchange(other.data_, nullptr);
+    size_ = std::exchange(other.size_, 0);
+    source_ = other.source_;
+  }
+  return *this;
+}
+
+void CacheMemory::Release() {
+  if (data_ == nullptr) return;
+  if (source_ == Source::kHeap) {
+    std::free(data_);
+  } else {
+    munmap(data_, size_);
+  }
+  data_ = nullptr;
+  size_ = 0;
+}
+
+}  // namespace platform

@@ -1,9 +1,11 @@
 // Complete results of cursors kept in the database's ReadCache, so that a cursor built again with
 // the same criteria over the same sources is answered without planning, index reads or weighing
-// candidates. Results are kept only when every read that produced them happened in one read
-// transaction in which the cache was current, and they are found only while the cache is current:
-// so they are always what the file holds, and a write or another connection's commit drops them
-// with everything else the cache holds.
+// candidates, and hands out its first records without looking each up. Results are kept only when
+// every read that produced them happened in one read transaction in which the cache was current,
+// and they are found only while the cache is current: so they are always what the file holds, and
+// a write or another connection's commit drops them with everything else the cache holds. A cursor
+// hands out a body that came with its results only while the read transaction they were found in
+// is still the one held.
 #pragma once
 
 #include <cstdint>

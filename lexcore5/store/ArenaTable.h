@@ -6,9 +6,9 @@
 // their cache lines. Dropping a generation frees two allocations instead of several per entry.
 //
 // The buffer is a row of blocks of 1 MiB that never move: growing it copies nothing. An entry
-// larger than a block is not kept. The slot table and every block after the first are mapped in
-// whole when they are made (platform::CacheMemory), as a busy cache fills them at once. Linear
-// probing; nothing is ever erased, as a generation is dropped whole.
+// larger than a block is not kept. The first slot table and the first block come from the heap;
+// those made as the table grows are mapped in whole (platform::CacheMemory), as a growing cache is
+// filling. Linear probing; nothing is ever erased, as a generation is dropped whole.
 #pragma once
 
 #include <cstddef>

@@ -1,10 +1,10 @@
 #include "store/ReadCache.h"
 
-#include "store/RecordAddress.h"
-
 #include <algorithm>
 #include <cstring>
 #include <utility>
+
+#include "store/RecordAddress.h"
 
 namespace store {
 namespace {
@@ -18,33 +18,25 @@ std::string_view RowKeyBytes(const std::int64_t& rowKey) {
   return {reinterpret_cast<const char*>(&rowKey), sizeof rowKey};
 }
 
-// Record IDs as bytes, in the byte order of this machine: they never leave the process.
-void AppendIds(const std::vector<std::uint32_t>& ids, std::string* out) {
-  if (ids.empty()) return;
-  out->append(reinterpret_cast<const char*>(ids.data()), ids.size() * sizeof(std::uint32_t));
-}
-
-// Appends `count` record IDs from `bytes` to *ids.
-void ReadIds(const char* bytes, std::size_t count, std::vector<std::uint32_t>* ids) {
-  // An empty vector may have no storage to copy to.
-  if (count == 0) return;
-  const std::size_t start = ids->size();
-  ids->resize(start + count);
-  std::memcpy(ids->data() + start, bytes, count * sizeof(std::uint32_t));
-}
-
-// A count of IDs, then the IDs.
+// A count of record IDs, then the IDs, in the byte order of this machine: they never leave the
+// process.
 void AppendCountedIds(const std::vector<std::uint32_t>& ids, std::string* out) {
   const auto count = static_cast<std::uint32_t>(ids.size());
   out->append(reinterpret_cast<const char*>(&count), sizeof count);
-  AppendIds(ids, out);
+  // An empty vector may have no storage to copy from.
+  if (count != 0)
+    out->append(reinterpret_cast<const char*>(ids.data()), count * sizeof(std::uint32_t));
 }
 
 // Appends the IDs that AppendCountedIds wrote at `bytes` to *ids; the bytes they took.
 std::size_t ReadCountedIds(const char* bytes, std::vector<std::uint32_t>* ids) {
   std::uint32_t count = 0;
   std::memcpy(&count, bytes, sizeof count);
-  ReadIds(bytes + sizeof count, count, ids);
+  if (count != 0) {
+    const std::size_t start = ids->size();
+    ids->resize(start + count);
+    std::memcpy(ids->data() + start, bytes + sizeof count, count * sizeof(std::uint32_t));
+  }
   return sizeof count + count * sizeof(std::uint32_t);
 }
 
@@ -130,19 +122,15 @@ bool ReadCache::FindIndexPage(const std::string& range, std::vector<std::uint32_
                               std::string* lastKey) {
   std::string_view kept;
   if (!Find(&Generation::pages, range, &kept)) return false;
-  std::uint32_t count = 0;
-  std::memcpy(&count, kept.data(), sizeof count);
-  kept.remove_prefix(sizeof count);
-  ReadIds(kept.data(), count, recordIds);
-  kept.remove_prefix(count * sizeof(std::uint32_t));
-  if (count != 0) lastKey->assign(kept);
+  const std::size_t before = recordIds->size();
+  kept.remove_prefix(ReadCountedIds(kept.data(), recordIds));
+  if (recordIds->size() != before) lastKey->assign(kept);
   return true;
 }
 
 void ReadCache::KeepIndexPage(const std::string& range, const IndexPage& page) {
-  const auto count = static_cast<std::uint32_t>(page.recordIds.size());
-  encoded_.assign(reinterpret_cast<const char*>(&count), sizeof count);
-  AppendIds(page.recordIds, &encoded_);
+  encoded_.clear();
+  AppendCountedIds(page.recordIds, &encoded_);
   encoded_.append(page.lastKey);
   Keep(&Generation::pages, range, encoded_);
 }

@@ -1,6 +1,7 @@
 #include "store/RecordCodec.h"
 
 #include <cstring>
+#include <vector>
 
 #include "ArbCodes.h"
 #include "store/Bytes.h"
@@ -16,8 +17,8 @@ constexpr std::uint8_t kLastType = kFieldTimestamp;
 constexpr std::size_t kValueAlign = 8;
 // Record pointers (context fields of this size) are the values the compact format packs.
 constexpr std::uint16_t kPointerSize = 4;
-// Records with more fields than this are parsed twice when decoded (see DecodeRecord).
-constexpr std::size_t kKeptHeaders = 32;
+// The most fields whose headers a thread keeps room for between decodings.
+constexpr std::size_t kKeptFieldsAtMost = 1024;
 
 constexpr std::size_t kFixedFieldSize = 6;
 constexpr std::uint8_t kFixedRecordId = 0x80;
@@ -110,214 +111,144 @@ struct FieldHeader {
   std::uint32_t pointer;
 };
 
-// Walks a body's fields one by one, checking each against the body's bounds and the tree rules.
-class FieldReader {
- public:
-  FieldReader(std::uint8_t format, const std::uint8_t* begin, const std::uint8_t* end)
-      : compact_(format == static_cast<std::uint8_t>(BodyFormat::kCompact)),
-        at_(begin),
-        end_(end) {}
+// The rules every field read must meet, whatever its format: the level rule, a known type, a tag,
+// and no stored record ID on the root.
+[[gnu::always_inline]] inline bool FieldIsSound(bool first, int previousLevel,
+                                                const FieldHeader& field) {
+  return CheckLevel(first, previousLevel, field.level) == arbcode::SUCCESS &&
+         field.type <= kLastType && field.tag != 0 && !(first && field.hasRecordId);
+}
 
-  bool AtEnd() const { return at_ == end_; }
+// Takes the value of `length` bytes at *at into field->value.
+bool TakeValue(const std::uint8_t** at, const std::uint8_t* end, FieldHeader* field) {
+  if (static_cast<std::size_t>(end - *at) < field->length) return false;
+  field->value = *at;
+  *at += field->length;
+  return true;
+}
 
-  // Inlined into the decoding loop, so that the reader's position stays in registers.
-  [[gnu::always_inline]] std::uint32_t Next(FieldHeader* field) {
-    field->recordId = 0;
-    field->value = nullptr;
-    field->pointer = 0;
-    if (!(compact_ ? ReadCompact(field) : ReadFixed(field))) return arbcode::DATA_ERROR;
-    if (CheckLevel(first_, previousLevel_, field->level) != arbcode::SUCCESS ||
-        field->type > kLastType || field->tag == 0 || (first_ && field->hasRecordId)) {
-      return arbcode::DATA_ERROR;
+// Appends the fields of a body of the fixed format to *fields, checking each against the body's
+// bounds and the tree rules. False for a broken body.
+bool ReadFixedFields(const std::uint8_t* at, const std::uint8_t* end,
+                     std::vector<FieldHeader>* fields) {
+  int previousLevel = 0;
+  for (bool first = true; at != end; first = false) {
+    if (static_cast<std::size_t>(end - at) < kFixedFieldSize) return false;
+    FieldHeader& field = fields->emplace_back();
+    field.level = at[0];
+    const std::uint8_t flags = at[1];
+    field.type = flags & kTypeMask;
+    field.hasValue = (flags & kFixedValue) != 0;
+    field.hasRecordId = (flags & kFixedRecordId) != 0;
+    field.tag = U16At(at + 2);
+    field.length = U16At(at + 4);
+    field.recordId = 0;
+    field.value = nullptr;
+    field.pointer = 0;
+    at += kFixedFieldSize;
+    if (!field.hasValue && field.length != 0) return false;
+    if (field.hasRecordId) {
+      if (end - at < 4) return false;
+      field.recordId = U32At(at);
+      at += 4;
     }
-    first_ = false;
-    previousLevel_ = field->level;
-    return arbcode::SUCCESS;
+    if (!TakeValue(&at, end, &field) || !FieldIsSound(first, previousLevel, field)) return false;
+    previousLevel = field.level;
   }
+  return true;
+}
 
- private:
-  bool ReadFixed(FieldHeader* field) {
-    if (static_cast<std::size_t>(end_ - at_) < kFixedFieldSize) return false;
-    field->level = at_[0];
-    const std::uint8_t flags = at_[1];
-    field->type = flags & kTypeMask;
-    field->hasValue = (flags & kFixedValue) != 0;
-    field->hasRecordId = (flags & kFixedRecordId) != 0;
-    field->tag = U16At(at_ + 2);
-    field->length = U16At(at_ + 4);
-    at_ += kFixedFieldSize;
-    if (!field->hasValue && field->length != 0) return false;
-    if (field->hasRecordId) {
-      if (end_ - at_ < 4) return false;
-      field->recordId = U32At(at_);
-      at_ += 4;
-    }
-    return TakeValue(field);
-  }
-
-  [[gnu::always_inline]] bool ReadCompact(FieldHeader* field) {
-    if (at_ == end_) return false;
-    const std::uint8_t lead = *at_++;
-    field->type = lead & kCompactTypeMask;
-    field->hasValue = (lead & kCompactValue) != 0;
-    field->hasRecordId = (lead & kCompactRecordId) != 0;
-    const bool packed = (lead & kCompactPointer) != 0;
+// The same for a body of the compact format. Most records are read this way: the reader's state
+// stays in locals.
+bool ReadCompactFields(const std::uint8_t* at, const std::uint8_t* end,
+                       std::vector<FieldHeader>* fields) {
+  int previousLevel = 0;
+  for (bool first = true; at != end; first = false) {
+    const std::uint8_t lead = *at++;
+    FieldHeader& field = fields->emplace_back();
     switch (lead >> kLevelShift) {
       case kDeeper:
-        if (!first_ && previousLevel_ == 0xFF) return false;
-        field->level = static_cast<std::uint8_t>(first_ ? 0 : previousLevel_ + 1);
+        if (!first && previousLevel == 0xFF) return false;
+        field.level = static_cast<std::uint8_t>(first ? 0 : previousLevel + 1);
         break;
       case kSameLevel:
-        field->level = static_cast<std::uint8_t>(previousLevel_);
+        field.level = static_cast<std::uint8_t>(previousLevel);
         break;
       case kLevelFollows:
-        if (at_ == end_) return false;
-        field->level = *at_++;
+        if (at == end) return false;
+        field.level = *at++;
         break;
       default:
         return false;
     }
+    field.type = lead & kCompactTypeMask;
+    field.hasValue = (lead & kCompactValue) != 0;
+    field.hasRecordId = (lead & kCompactRecordId) != 0;
+    field.recordId = 0;
+    field.value = nullptr;
+    field.pointer = 0;
+    const bool packed = (lead & kCompactPointer) != 0;
     std::uint32_t number = 0;
-    if (!ReadVarint(0xFFFF, &number)) return false;
-    field->tag = static_cast<std::uint16_t>(number);
-    field->length = 0;
+    if (!ReadVarint(&at, end, 0xFFFF, &number)) return false;
+    field.tag = static_cast<std::uint16_t>(number);
+    field.length = 0;
     if (packed) {
-      if (!field->hasValue || field->type != kFieldContext) return false;
-      if (!ReadVarint(0xFFFFFFFF, &field->pointer)) return false;
-      field->length = kPointerSize;
-    } else if (field->hasValue) {
-      if (!ReadVarint(0xFFFF, &number)) return false;
-      field->length = static_cast<std::uint16_t>(number);
+      if (!field.hasValue || field.type != kFieldContext) return false;
+      if (!ReadVarint(&at, end, 0xFFFFFFFF, &field.pointer)) return false;
+      field.length = kPointerSize;
+    } else if (field.hasValue) {
+      if (!ReadVarint(&at, end, 0xFFFF, &number)) return false;
+      field.length = static_cast<std::uint16_t>(number);
     }
-    if (field->hasRecordId && !ReadVarint(0xFFFFFFFF, &field->recordId)) return false;
-    return packed || TakeValue(field);
+    if (field.hasRecordId && !ReadVarint(&at, end, 0xFFFFFFFF, &field.recordId)) return false;
+    if (!packed && !TakeValue(&at, end, &field)) return false;
+    if (!FieldIsSound(first, previousLevel, field)) return false;
+    previousLevel = field.level;
   }
+  return true;
+}
 
-  bool ReadVarint(std::uint32_t max, std::uint32_t* value) {
-    return store::ReadVarint(&at_, end_, max, value);
-  }
-
-  bool TakeValue(FieldHeader* field) {
-    if (static_cast<std::size_t>(end_ - at_) < field->length) return false;
-    field->value = at_;
-    at_ += field->length;
-    return true;
-  }
-
-  const bool compact_;
-  const std::uint8_t* at_;
-  const std::uint8_t* end_;
-  bool first_ = true;
-  int previousLevel_ = 0;
-};
-
-// What DecodeCompact returns for a body of more fields than it builds on the stack.
-constexpr std::uint32_t kTooManyFields = 0xFFFFFFFF;
-
-// Decodes the fields of a compact body, checking them as FieldReader does, for records of at most
-// kKeptHeaders fields: their nodes are built on the stack while the body is read, then moved to the
-// pool in one piece. Most records are read this way, and with the reader's state in locals it
-// costs half of what the generic path does.
-std::uint32_t DecodeCompact(const std::uint8_t* at, const std::uint8_t* end,
-                            PoolMemoryManager* pool, node** root) {
-  node built[kKeptHeaders];
-  // A packed pointer's value, kept here until the values have their place.
-  std::uint32_t pointers[kKeptHeaders];
-  std::uint32_t withValue = 0;
-  std::uint32_t packed = 0;
-  static_assert(kKeptHeaders <= 32);
-  std::size_t count = 0;
+// Builds the tree of `fields` in `pool`: nodes and values in one allocation, a node's size keeping
+// the values behind them aligned. MEM when the pool has no memory.
+std::uint32_t BuildTree(const std::vector<FieldHeader>& fields, PoolMemoryManager* pool,
+                        node** root) {
+  const std::size_t count = fields.size();
   std::size_t valueBytes = 0;
-  int previousLevel = 0;
-  for (; at != end; ++count) {
-    if (count == kKeptHeaders) return kTooManyFields;
-    const std::uint8_t lead = *at++;
-    const bool first = count == 0;
-    int level = 0;
-    switch (lead >> kLevelShift) {
-      case kDeeper:
-        level = first ? 0 : previousLevel + 1;
-        if (level > 0xFF) return arbcode::DATA_ERROR;
-        break;
-      case kSameLevel:
-        level = previousLevel;
-        if (!first && level == 0) return arbcode::DATA_ERROR;
-        break;
-      case kLevelFollows:
-        if (at == end) return arbcode::DATA_ERROR;
-        level = *at++;
-        if (CheckLevel(first, previousLevel, level) != arbcode::SUCCESS) return arbcode::DATA_ERROR;
-        break;
-      default:
-        return arbcode::DATA_ERROR;
-    }
-    std::uint32_t tag = 0;
-    if (!ReadVarint(&at, end, 0xFFFF, &tag) || tag == 0) return arbcode::DATA_ERROR;
-    const auto type = static_cast<std::uint8_t>(lead & kCompactTypeMask);
-    const bool hasValue = (lead & kCompactValue) != 0;
-    const bool hasRecordId = (lead & kCompactRecordId) != 0;
-    const bool isPacked = (lead & kCompactPointer) != 0;
-    if (first && hasRecordId) return arbcode::DATA_ERROR;
-    std::uint32_t length = 0;
-    if (isPacked) {
-      if (!hasValue || type != kFieldContext) return arbcode::DATA_ERROR;
-      if (!ReadVarint(&at, end, 0xFFFFFFFF, &pointers[count])) return arbcode::DATA_ERROR;
-      length = kPointerSize;
-      packed |= 1U << count;
-    } else if (hasValue && !ReadVarint(&at, end, 0xFFFF, &length)) {
-      return arbcode::DATA_ERROR;
-    }
-    std::uint32_t recordId = 0;
-    if (hasRecordId && !ReadVarint(&at, end, 0xFFFFFFFF, &recordId)) return arbcode::DATA_ERROR;
-    node& out = built[count];
-    out.value = nullptr;
-    if (!isPacked) {
-      if (static_cast<std::size_t>(end - at) < length) return arbcode::DATA_ERROR;
-      // The value's bytes in the body for now.
-      out.value = const_cast<std::uint8_t*>(at);
-      at += length;
-    }
-    if (hasValue) {
-      withValue |= 1U << count;
-      valueBytes = AlignValue(valueBytes) + length;
-    }
-    out.length = static_cast<std::uint16_t>(length);
-    out.tag = static_cast<std::uint16_t>(tag);
-    out.level = static_cast<std::uint8_t>(level);
-    out.type = hasRecordId ? static_cast<std::uint8_t>(type | kHasRecordId) : type;
-    out.recordId = recordId;
-    out.container = 0;
-    out.store = 0;
-    out.database = nullptr;
-    previousLevel = level;
+  for (const FieldHeader& field : fields) {
+    if (field.hasValue) valueBytes = AlignValue(valueBytes) + field.length;
   }
-  if (count == 0) return arbcode::DATA_ERROR;
-
   static_assert(sizeof(node) % kValueAlign == 0);
   auto* nodes = static_cast<node*>(PoolAllocate(pool, count * sizeof(node) + valueBytes));
   if (nodes == nullptr) return arbcode::MEM;
-  std::memcpy(nodes, built, count * sizeof(node));
   auto* values = reinterpret_cast<std::uint8_t*>(nodes + count);
   std::size_t valueOffset = 0;
   for (std::size_t i = 0; i < count; ++i) {
+    const FieldHeader& header = fields[i];
     node& out = nodes[i];
     out.next = &nodes[i + 1];
     out.prev = i > 0 ? &nodes[i - 1] : nullptr;
-    if ((withValue >> i & 1U) == 0) {
-      out.value = nullptr;
-      continue;
-    }
+    out.value = nullptr;
+    out.tag = header.tag;
+    out.level = header.level;
+    out.length = header.length;
+    out.type =
+        header.hasRecordId ? static_cast<std::uint8_t>(header.type | kHasRecordId) : header.type;
+    out.recordId = header.recordId;
+    out.container = 0;
+    out.store = 0;
+    out.database = nullptr;
+    if (!header.hasValue) continue;
     valueOffset = AlignValue(valueOffset);
     std::uint8_t* value = values + valueOffset;
-    if ((packed >> i & 1U) != 0) {
-      for (std::size_t b = 0; b < kPointerSize; ++b) {
-        value[b] = static_cast<std::uint8_t>(pointers[i] >> (8 * b));
-      }
-    } else if (out.length != 0) {
-      std::memcpy(value, out.value, out.length);
-    }
     out.value = value;
-    valueOffset += out.length;
+    if (header.value == nullptr) {
+      for (std::size_t b = 0; b < kPointerSize; ++b) {
+        value[b] = static_cast<std::uint8_t>(header.pointer >> (8 * b));
+      }
+    } else if (header.length != 0) {
+      std::memcpy(value, header.value, header.length);
+    }
+    valueOffset += header.length;
   }
   nodes[count - 1].next = nullptr;
   *root = nodes;
@@ -371,67 +302,20 @@ std::uint32_t DecodeRecord(std::string_view body, PoolMemoryManager* pool, node*
     return code;
   }
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(body.data());
-  const std::uint8_t format = bytes[0];
   const std::uint8_t* fields = bytes + kBodyHeaderSize;
   const std::uint8_t* end = bytes + body.size();
-  if (format == static_cast<std::uint8_t>(BodyFormat::kCompact)) {
-    const std::uint32_t code = DecodeCompact(fields, end, pool, root);
-    if (code != kTooManyFields) return code;
-  }
-
-  // First pass: check everything and size the allocation, so the tree comes in two allocations.
-  // The headers of most records fit on the stack, so the second pass need not parse again.
-  std::size_t count = 0;
-  std::size_t valueBytes = 0;
-  FieldHeader kept[kKeptHeaders];
-  FieldHeader field;
-  for (FieldReader reader(format, fields, end); !reader.AtEnd(); ++count) {
-    if (std::uint32_t code = reader.Next(&field)) return code;
-    if (field.hasValue) valueBytes = AlignValue(valueBytes) + field.length;
-    if (count < kKeptHeaders) kept[count] = field;
-  }
-  if (count == 0) return arbcode::DATA_ERROR;
-
-  // Nodes and values in one allocation; a node's size keeps the values behind them aligned.
-  static_assert(sizeof(node) % kValueAlign == 0);
-  auto* nodes = static_cast<node*>(PoolAllocate(pool, count * sizeof(node) + valueBytes));
-  if (nodes == nullptr) return arbcode::MEM;
-  auto* values = reinterpret_cast<std::uint8_t*>(nodes + count);
-  std::size_t valueOffset = 0;
-  FieldReader reader(format, fields, end);
-  for (std::size_t i = 0; i < count; ++i) {
-    if (count > kKeptHeaders) reader.Next(&field);
-    const FieldHeader& header = count > kKeptHeaders ? field : kept[i];
-    node& out = nodes[i];
-    out.next = &nodes[i + 1];
-    out.prev = i > 0 ? &nodes[i - 1] : nullptr;
-    out.value = nullptr;
-    out.tag = header.tag;
-    out.level = header.level;
-    out.length = header.length;
-    out.type =
-        header.hasRecordId ? static_cast<std::uint8_t>(header.type | kHasRecordId) : header.type;
-    out.recordId = header.hasRecordId ? header.recordId : 0;
-    out.container = 0;
-    out.store = 0;
-    out.database = nullptr;
-    if (header.hasValue) {
-      valueOffset = AlignValue(valueOffset);
-      auto* value = values + valueOffset;
-      out.value = value;
-      if (header.value == nullptr) {
-        for (std::size_t b = 0; b < kPointerSize; ++b) {
-          value[b] = static_cast<std::uint8_t>(header.pointer >> (8 * b));
-        }
-      } else if (header.length != 0) {
-        std::memcpy(value, header.value, header.length);
-      }
-      valueOffset += header.length;
-    }
-  }
-  nodes[count - 1].next = nullptr;
-  *root = nodes;
-  return arbcode::SUCCESS;
+  // Every field is checked before anything is allocated. The list is the thread's own, so that a
+  // record read costs no allocation for it.
+  thread_local std::vector<FieldHeader> headers;
+  headers.clear();
+  const bool read = bytes[0] == static_cast<std::uint8_t>(BodyFormat::kCompact)
+                        ? ReadCompactFields(fields, end, &headers)
+                        : ReadFixedFields(fields, end, &headers);
+  const std::uint32_t code =
+      read && !headers.empty() ? BuildTree(headers, pool, root) : arbcode::DATA_ERROR;
+  // A record of thousands of fields leaves no large list behind it.
+  if (headers.capacity() > kKeptFieldsAtMost) headers = {};
+  return code;
 }
 
 }  // namespace store

@@ -28,6 +28,7 @@
 #include "TabWordNetWriter.h"
 #include "UsageLabels.h"
 #include "WordNetLoader.h"
+#include "store/RecordStore.h"
 
 namespace importers {
 
@@ -185,7 +186,8 @@ void Write(const std::string& path, const BuildOptions& options, const Sources& 
   // Records go in ascending (store, container, record ID) order throughout: the store keeps them
   // in one B-tree under that key, and appending at its end leaves full pages behind where
   // inserting in the middle would leave half-empty ones.
-  RecordBuilder builder(static_cast<store::Database*>(static_cast<void*>(database)));
+  auto* const records = static_cast<store::Database*>(static_cast<void*>(database));
+  RecordBuilder builder(records);
   const WordNet& wordnet = sources.wordnet;
   const SynsetLinks links(wordnet);
   const UsageLabels usage(wordnet);
@@ -206,8 +208,12 @@ void Write(const std::string& path, const BuildOptions& options, const Sources& 
     report->links += WriteLmfWordNet(&builder, store++, source.language.code, source.lexicon,
                                      source.ili.records, progress);
   }
+  if (progress.phase) progress.phase("Compressing the records of " + options.output);
+  Check(store::TrainPackDictionary(records), "compressing the records");
   if (progress.phase) progress.phase("Saving " + options.output);
   if (!database.CommitBulk()) Check(database.GetErrorCode(), "saving " + options.output);
+  if (progress.phase) progress.phase("Compacting " + options.output);
+  Check(store::CompactFile(records), "compacting " + options.output);
   if (!database.Close()) Check(database.GetErrorCode(), "closing " + options.output);
 }
 

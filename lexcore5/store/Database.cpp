@@ -136,8 +136,14 @@ std::uint32_t ReloadCatalog(Database* db) {
     return code;
   }
   if (std::uint32_t code = db->catalog.Load(&db->statements)) return code;
-  // Records may have been packed since (PackRecords bumps the generation).
+  // Records may have been packed since, or their packs given a dictionary (PackRecords and
+  // TrainPackDictionary bump the generation).
   if (std::uint32_t code = ReadFileLayout(db->connection, &db->layout)) return code;
+  std::string dictionary;
+  if (db->layout == FileLayout::kPackedWithDictionary) {
+    if (std::uint32_t code = ReadPackDictionary(db->connection, &dictionary)) return code;
+  }
+  db->packer.UseDictionary(dictionary);
   db->catalogGeneration = generation;
   return arbcode::SUCCESS;
 }

@@ -70,7 +70,7 @@ class RecordChecker {
     const std::uint32_t code = ScanRecords(
         db_, 0, std::numeric_limits<std::int64_t>::max(),
         [&](std::int64_t rowKey, std::string_view body) -> std::uint32_t {
-          const std::int64_t row = db_->layout == FileLayout::kPacked ? PackKeyOf(rowKey) : rowKey;
+          const std::int64_t row = KeepsPacks(db_->layout) ? PackKeyOf(rowKey) : rowKey;
           if (row != lastRow) {
             lastRow = row;
             if (++rows % kRowsPerProgress == 0 && progress_ &&

@@ -8,7 +8,7 @@ namespace store {
 
 std::uint32_t PackRecords(Database* db) {
   return WithDatabase(db, [&]() -> std::uint32_t {
-    if (db->layout == FileLayout::kPacked) return arbcode::SUCCESS;
+    if (KeepsPacks(db->layout)) return arbcode::SUCCESS;
     // A bulk transaction's rollback would take the layout back behind this handle's back.
     if (db->bulkActive) return arbcode::TRANS_ACTIVE;
     if (db->layout != FileLayout::kCompact) return arbcode::ILLEGAL_OP;

@@ -30,10 +30,14 @@ bool MatchesMask(std::string_view unpacked) {
   return at == end;
 }
 
+bool IsPackFormat(std::uint8_t format) {
+  return format == kPackFormat || format == kDictionaryPackFormat;
+}
+
 }  // namespace
 
 bool StoredPackMask(std::string_view stored, SlotMask* mask) {
-  if (stored.size() < kPackHeaderSize || BytesOf(stored)[0] != kPackFormat) return false;
+  if (stored.size() < kPackHeaderSize || !IsPackFormat(BytesOf(stored)[0])) return false;
   *mask = U32At(BytesOf(stored) + 1);
   return true;
 }
@@ -41,10 +45,12 @@ bool StoredPackMask(std::string_view stored, SlotMask* mask) {
 std::uint32_t UnpackPack(std::string_view stored, PackCompressor* compressor,
                          std::string* unpacked) {
   if (stored.size() < kPackHeaderSize) return arbcode::DATA_ERROR;
-  if (BytesOf(stored)[0] != kPackFormat) return arbcode::UNSUPPORTED_VERSION;
+  const std::uint8_t format = BytesOf(stored)[0];
+  if (!IsPackFormat(format)) return arbcode::UNSUPPORTED_VERSION;
   unpacked->clear();
   if (std::uint32_t code =
-          compressor->Expand(stored.substr(kPackHeaderSize), kMaxUnpackedSize, unpacked)) {
+          compressor->Expand(stored.substr(kPackHeaderSize), format == kDictionaryPackFormat,
+                             kMaxUnpackedSize, unpacked)) {
     return code;
   }
   if (unpacked->size() < kMaskSize || detail::MaskOf(*unpacked) != U32At(BytesOf(stored) + 1)) {
@@ -126,7 +132,8 @@ std::uint32_t RecordPack::Store(PackCompressor* compressor, std::string* stored)
     unpacked.append(bodies_[slot]);
   }
   stored->clear();
-  stored->push_back(static_cast<char>(kPackFormat));
+  stored->push_back(
+      static_cast<char>(compressor->HasDictionary() ? kDictionaryPackFormat : kPackFormat));
   PutU32(stored, mask_);
   return compressor->Compress(unpacked, stored);
 }

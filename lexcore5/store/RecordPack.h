@@ -4,8 +4,10 @@
 // overhead and a 4-byte checksum that compression cannot shrink.
 //
 // A stored pack:
-//   format byte kPackFormat | slot mask (32-bit little-endian; bit i: the record base + i exists)
+//   format byte | slot mask (32-bit little-endian; bit i: the record base + i exists)
 //   | the unpacked form as one Zstandard frame with its content checksum (PackCompressor)
+// The format byte is kPackFormat, or kDictionaryPackFormat for a frame made against the file's
+// dictionary (TrainPackDictionary).
 // The unpacked form is the mask again, then, for each slot of the mask from the lowest, the length
 // (varint) and the bytes of the record's compact body without its format byte and checksum. Those
 // are rebuilt when a body is taken out; the frame's checksum covers the bodies meanwhile, and the
@@ -27,6 +29,7 @@ namespace store {
 
 constexpr std::uint32_t kPackSlots = 32;
 constexpr std::uint8_t kPackFormat = 0x50;
+constexpr std::uint8_t kDictionaryPackFormat = 0x51;
 constexpr std::size_t kMaskSize = 4;
 constexpr std::size_t kPackHeaderSize = 1 + kMaskSize;
 using SlotMask = std::uint32_t;
@@ -73,7 +76,8 @@ class RecordPack {
   void Erase(unsigned slot);
   // Replaces *body with the compact body of a slot that Has, checksum rebuilt.
   void Take(unsigned slot, std::string* body) const;
-  // Replaces *stored with the stored form; MEM when compression fails.
+  // Replaces *stored with the stored form, made against the compressor's dictionary when it has
+  // one; MEM when compression fails.
   std::uint32_t Store(PackCompressor* compressor, std::string* stored) const;
 
  private:

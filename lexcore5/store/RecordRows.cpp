@@ -28,7 +28,7 @@ constexpr const char* kCountRows = "SELECT count(*) FROM records";
 constexpr std::size_t kMaxPendingPacks = 4096;
 
 bool Packed(const Database* db) {
-  return db->layout == FileLayout::kPacked;
+  return KeepsPacks(db->layout);
 }
 
 // Runs a statement over one row: the row key in slot 1 and, when given, the body in slot 2.
@@ -52,6 +52,16 @@ std::uint32_t PendingBody(Database* db, std::int64_t rowKey, std::string* body) 
   return arbcode::SUCCESS;
 }
 
+// Unpacks a stored pack into db->unpacked. A pack made against a dictionary this handle has not
+// loaded was stored after another connection trained one: the catalog is read again first.
+std::uint32_t Unpack(Database* db, std::string_view stored) {
+  if (!stored.empty() && static_cast<std::uint8_t>(stored[0]) == kDictionaryPackFormat &&
+      !db->packer.HasDictionary()) {
+    if (std::uint32_t code = RefreshCatalog(db)) return code;
+  }
+  return UnpackPack(stored, &db->packer, &db->unpacked);
+}
+
 std::uint32_t BodyOfUnpacked(const std::string& unpacked, std::int64_t rowKey, std::string* body) {
   return TakePackedBody(unpacked, SlotOf(rowKey), body) ? arbcode::SUCCESS : arbcode::NOT_FOUND;
 }
@@ -65,7 +75,7 @@ std::uint32_t PendingPack(Database* db, std::int64_t rowKey, RecordPack** pack) 
     std::string stored;
     const std::uint32_t code = SelectBody(&db->statements, packKey, &stored);
     if (code == arbcode::SUCCESS) {
-      if (std::uint32_t unpack = UnpackPack(stored, &db->packer, &db->unpacked)) return unpack;
+      if (std::uint32_t unpack = Unpack(db, stored)) return unpack;
       loaded.Load(db->unpacked);
     } else if (code != arbcode::NOT_FOUND) {
       return code;
@@ -139,7 +149,7 @@ std::uint32_t ReadBody(Database* db, std::int64_t rowKey) {
   if (openedRead && db->session != nullptr) db->session->releaser->Wake();
   if (code == arbcode::SUCCESS && packed) {
     // The frame's checksum proves the bodies in a pack.
-    if ((code = UnpackPack(db->body, &db->packer, &db->unpacked))) return code;
+    if ((code = Unpack(db, db->body))) return code;
     code = BodyOfUnpacked(db->unpacked, rowKey, &db->body);
     if (ConfirmReadCache(db)) db->reads.SwapPack(row, &db->unpacked);
   } else if (code == arbcode::SUCCESS) {
@@ -155,7 +165,7 @@ std::uint32_t SelectRecordBody(Database* db, std::int64_t rowKey, std::string* b
   if (code != arbcode::EOF_HIT) return code;
   if (std::uint32_t select = SelectBody(&db->statements, PackKeyOf(rowKey), &db->body))
     return select;
-  if (std::uint32_t unpack = UnpackPack(db->body, &db->packer, &db->unpacked)) return unpack;
+  if (std::uint32_t unpack = Unpack(db, db->body)) return unpack;
   return BodyOfUnpacked(db->unpacked, rowKey, body);
 }
 
@@ -225,7 +235,7 @@ std::uint32_t ScanRecords(Database* db, std::int64_t first, std::int64_t last,
   return ScanRows(db, kRowsBetween, first, last, [&](StatementUse& row) -> std::uint32_t {
     const std::int64_t rowKey = row.ColumnInt(0);
     if (!Packed(db)) return visit(rowKey, row.ColumnBytes(1));
-    if (std::uint32_t code = UnpackPack(row.ColumnBytes(1), &db->packer, &db->unpacked)) {
+    if (std::uint32_t code = Unpack(db, row.ColumnBytes(1))) {
       return damaged(rowKey, code);
     }
     return ForEachPackedBody(db->unpacked, &body, [&](unsigned slot, std::string_view bytes) {

@@ -60,6 +60,21 @@ std::uint32_t CloseDatabase(Database** database);
 // or is of the original layout, TRANS_ACTIVE inside a bulk transaction, ACCESS_DENIED when it is
 // read-only.
 std::uint32_t PackRecords(Database* db);
+// Trains a dictionary on the packs of a packed database and stores every pack again compressed
+// against it, which the file then keeps: about a tenth smaller, and a pack unpacks a quarter
+// faster. Meant for a file just built, as it reads and writes every pack; inside a bulk
+// transaction it becomes part of it. A file with too few records to gain, or whose records have
+// too little in common, stays as it is. Succeeds at once when the packs have a dictionary already.
+// ILLEGAL_OP when the records are not packed, ACCESS_DENIED when it is read-only; a store code for
+// a damaged pack.
+std::uint32_t TrainPackDictionary(Database* db);
+// Rewrites the file with each table in the order of its keys and no free space. A file built by
+// many inserts keeps index entries, which arrive in no order of their keys, in pages about a third
+// empty, and records that were stored again in the space they left. Reads and writes the whole
+// file, so meant for one just built. TRANS_ACTIVE inside a bulk transaction, ACCESS_DENIED when it
+// is read-only, ACCESS_CONFLICT while another connection reads or writes it; a store code for
+// damage.
+std::uint32_t CompactFile(Database* db);
 
 // Records. The retrieved tree lives in `pool`; its root carries the record ID and the source.
 // NOT_FOUND when there is no such record, BAD_DRN for record ID 0, INVALID_STORE_NUM for a store

@@ -1,6 +1,7 @@
 #include "store/Schema.h"
 
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 #include "ArbCodes.h"
@@ -21,6 +22,7 @@ constexpr std::size_t kOptionsSize = 17;
 
 constexpr const char* kCompactName = "compact";
 constexpr const char* kPackedName = "packed";
+constexpr const char* kPackedWithDictionaryName = "packed-dictionary";
 
 constexpr const char* kTables = R"sql(
 CREATE TABLE meta(key TEXT PRIMARY KEY NOT NULL, value) WITHOUT ROWID;
@@ -111,6 +113,12 @@ std::uint32_t ReadOptions(sqlite3* connection, CreateOptions* options) {
   return code;
 }
 
+std::uint32_t StoreLayoutName(sqlite3* connection, const char* name) {
+  char sql[80];
+  std::snprintf(sql, sizeof sql, "UPDATE meta SET value = '%s' WHERE key = 'layout'", name);
+  return Execute(connection, sql);
+}
+
 }  // namespace
 
 // Files made before the compact layout have no entry and keep the original one, so that the builds
@@ -128,6 +136,8 @@ std::uint32_t ReadFileLayout(sqlite3* connection, FileLayout* layout) {
       *layout = FileLayout::kCompact;
     } else if (value != nullptr && std::string_view(value) == kPackedName) {
       *layout = FileLayout::kPacked;
+    } else if (value != nullptr && std::string_view(value) == kPackedWithDictionaryName) {
+      *layout = FileLayout::kPackedWithDictionary;
     } else {
       code = arbcode::NEWER_DB;
     }
@@ -165,9 +175,39 @@ std::uint32_t CreateSchema(sqlite3* connection, const CreateOptions& options) {
 }
 
 std::uint32_t StorePackedLayout(sqlite3* connection) {
-  char sql[80];
-  std::snprintf(sql, sizeof sql, "UPDATE meta SET value = '%s' WHERE key = 'layout'", kPackedName);
-  return Execute(connection, sql);
+  return StoreLayoutName(connection, kPackedName);
+}
+
+std::uint32_t StorePackDictionary(sqlite3* connection, std::string_view dictionary) {
+  sqlite3_stmt* statement = nullptr;
+  int result = sqlite3_prepare_v2(
+      connection, "INSERT OR REPLACE INTO meta(key, value) VALUES('pack_dictionary', ?1)", -1,
+      &statement, nullptr);
+  if (result == SQLITE_OK) {
+    sqlite3_bind_blob(statement, 1, dictionary.data(), static_cast<int>(dictionary.size()),
+                      SQLITE_STATIC);
+    result = sqlite3_step(statement);
+  }
+  sqlite3_finalize(statement);
+  if (result != SQLITE_DONE) return CodeOfSqlite(result);
+  return StoreLayoutName(connection, kPackedWithDictionaryName);
+}
+
+std::uint32_t ReadPackDictionary(sqlite3* connection, std::string* dictionary) {
+  sqlite3_stmt* statement = nullptr;
+  int result = sqlite3_prepare_v2(
+      connection, "SELECT value FROM meta WHERE key = 'pack_dictionary'", -1, &statement, nullptr);
+  std::uint32_t code = arbcode::DATA_ERROR;
+  if (result == SQLITE_OK && (result = sqlite3_step(statement)) == SQLITE_ROW &&
+      sqlite3_column_type(statement, 0) == SQLITE_BLOB) {
+    dictionary->assign(static_cast<const char*>(sqlite3_column_blob(statement, 0)),
+                       static_cast<std::size_t>(sqlite3_column_bytes(statement, 0)));
+    code = arbcode::SUCCESS;
+  } else if (result != SQLITE_OK && result != SQLITE_ROW && result != SQLITE_DONE) {
+    code = CodeOfSqlite(result);
+  }
+  sqlite3_finalize(statement);
+  return code;
 }
 
 std::uint32_t IdentifyHeader(const unsigned char* header, std::size_t size) {

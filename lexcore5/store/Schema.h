@@ -7,6 +7,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "store/RecordStore.h"
 
@@ -25,13 +27,23 @@ enum class FileLayout {
   // As compact, with the records of a container kept in compressed packs of consecutive IDs
   // (RecordPack).
   kPacked,
+  // As packed, with the packs compressed against a dictionary the file keeps (TrainPackDictionary).
+  kPackedWithDictionary,
 };
+
+constexpr bool KeepsPacks(FileLayout layout) {
+  return layout == FileLayout::kPacked || layout == FileLayout::kPackedWithDictionary;
+}
 
 // Reads the layout a file records (kOriginal when it records none). NEWER_DB for a layout this
 // build does not know.
 std::uint32_t ReadFileLayout(sqlite3* connection, FileLayout* layout);
 // Records the packed layout; inside a write transaction.
 std::uint32_t StorePackedLayout(sqlite3* connection);
+// Keeps the packs' dictionary and records the layout that uses it; inside a write transaction.
+std::uint32_t StorePackDictionary(sqlite3* connection, std::string_view dictionary);
+// The dictionary of a file of the layout that uses one; DATA_ERROR when the file lacks it.
+std::uint32_t ReadPackDictionary(sqlite3* connection, std::string* dictionary);
 
 // The size of SQLite's file header, the start of the first page.
 constexpr std::size_t kSqliteHeaderSize = 100;

@@ -137,13 +137,10 @@ std::uint32_t ReloadCatalog(Database* db) {
   }
   if (std::uint32_t code = db->catalog.Load(&db->statements)) return code;
   // Records may have been packed since, or their packs given a dictionary (PackRecords and
-  // TrainPackDictionary bump the generation).
+  // TrainPackDictionary bump the generation). The dictionary is read when first needed
+  // (ReadyPackDictionary).
   if (std::uint32_t code = ReadFileLayout(db->connection, &db->layout)) return code;
-  std::string dictionary;
-  if (db->layout == FileLayout::kPackedWithDictionary) {
-    if (std::uint32_t code = ReadPackDictionary(db->connection, &dictionary)) return code;
-  }
-  db->packer.UseDictionary(dictionary);
+  if (db->layout != FileLayout::kPackedWithDictionary) db->packer.UseDictionary({});
   db->catalogGeneration = generation;
   return arbcode::SUCCESS;
 }

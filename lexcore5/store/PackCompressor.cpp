@@ -65,7 +65,8 @@ bool PackCompressor::ReadyCompressor() {
 bool PackCompressor::ReadyDecompressor(bool withDictionary) {
   if (decompressor_ == nullptr && (decompressor_ = ZSTD_createDCtx()) == nullptr) return false;
   if (withDictionary && expandDictionary_ == nullptr) {
-    expandDictionary_ = ZSTD_createDDict(dictionary_.data(), dictionary_.size());
+    // By reference: the dictionary is kept here as long as the digest made of it.
+    expandDictionary_ = ZSTD_createDDict_byReference(dictionary_.data(), dictionary_.size());
   }
   return !withDictionary || expandDictionary_ != nullptr;
 }

@@ -8,6 +8,7 @@
 #include "store/RecordAddress.h"
 #include "store/RecordCodec.h"
 #include "store/RecordPack.h"
+#include "store/Schema.h"
 #include "store/Session.h"
 
 namespace store {
@@ -52,12 +53,25 @@ std::uint32_t PendingBody(Database* db, std::int64_t rowKey, std::string* body) 
   return arbcode::SUCCESS;
 }
 
+// The dictionary of the file's packs is read when first needed, so that opening a file costs
+// nothing for it.
+std::uint32_t ReadyPackDictionary(Database* db) {
+  if (db->layout != FileLayout::kPackedWithDictionary || db->packer.HasDictionary()) {
+    return arbcode::SUCCESS;
+  }
+  std::string dictionary;
+  if (std::uint32_t code = ReadPackDictionary(db->connection, &dictionary)) return code;
+  db->packer.UseDictionary(dictionary);
+  return arbcode::SUCCESS;
+}
+
 // Unpacks a stored pack into db->unpacked. A pack made against a dictionary this handle has not
-// loaded was stored after another connection trained one: the catalog is read again first.
+// read may have been stored after another connection trained one: the catalog is read again.
 std::uint32_t Unpack(Database* db, std::string_view stored) {
   if (!stored.empty() && static_cast<std::uint8_t>(stored[0]) == kDictionaryPackFormat &&
       !db->packer.HasDictionary()) {
     if (std::uint32_t code = RefreshCatalog(db)) return code;
+    if (std::uint32_t code = ReadyPackDictionary(db)) return code;
   }
   return UnpackPack(stored, &db->packer, &db->unpacked);
 }
@@ -268,6 +282,12 @@ std::uint32_t CountRecordRows(Database* db, std::uint64_t* rows) {
 }
 
 std::uint32_t StorePendingPacks(Database* db) {
+  if (db->pendingPacks.empty()) return arbcode::SUCCESS;
+  // Packs of a file with a dictionary are made against it.
+  if (std::uint32_t code = ReadyPackDictionary(db)) {
+    if (db->bulkActive) db->bulkDoomed = true;
+    return code;
+  }
   std::string stored;
   for (auto pending = db->pendingPacks.begin(); pending != db->pendingPacks.end();) {
     const RecordPack& pack = pending->second;

@@ -174,11 +174,14 @@ TEST_F(PackDictionary, ALostOrWrongDictionaryIsReportedAndNeverRead) {
   const std::vector<char> trained = ReadFile(PathOf("dictionary.fdb"));
 
   RunSqlBehindTheStore(PathOf("dictionary.fdb"), "DELETE FROM meta WHERE key = 'pack_dictionary'");
-  store::Database* refused = nullptr;
-  EXPECT_EQ(store::OpenDatabase(session_, PathOf("dictionary.fdb").c_str(), nullptr, 0, &refused,
-                                nullptr),
-            arbcode::DATA_ERROR);
-  EXPECT_EQ(refused, nullptr);
+  db_ = Open("dictionary.fdb");
+  ASSERT_NE(db_, nullptr);
+  EXPECT_EQ(Text(db_, 1), "<code " + CodeText(arbcode::DATA_ERROR) + ">");
+  node* root = Root(kRoot);
+  AddText(root, kText, "lost");
+  std::uint32_t id = 0;
+  EXPECT_EQ(store::Add(db_, kStore, kContainer, &id, root, 0), arbcode::DATA_ERROR);
+  Close(&db_);
 
   // Another dictionary of the same size, and a pack that claims to need none.
   WriteFile(PathOf("dictionary.fdb"), trained);

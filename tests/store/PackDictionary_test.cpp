@@ -173,8 +173,13 @@ TEST_F(PackDictionary, ALostOrWrongDictionaryIsReportedAndNeverRead) {
   Close(&db_);
   const std::vector<char> trained = ReadFile(PathOf("dictionary.fdb"));
 
-  RunSqlBehindTheStore(PathOf("dictionary.fdb"), "DELETE FROM meta WHERE key = 'pack_dictionary'");
-  db_ = Open("dictionary.fdb");
+  // The trained file changed behind the store, then opened.
+  const auto openChanged = [&](const char* sql) {
+    WriteFile(PathOf("dictionary.fdb"), trained);
+    RunSqlBehindTheStore(PathOf("dictionary.fdb"), sql);
+    return Open("dictionary.fdb");
+  };
+  db_ = openChanged("DELETE FROM meta WHERE key = 'pack_dictionary'");
   ASSERT_NE(db_, nullptr);
   EXPECT_EQ(Text(db_, 1), "<code " + CodeText(arbcode::DATA_ERROR) + ">");
   node* root = Root(kRoot);
@@ -184,19 +189,14 @@ TEST_F(PackDictionary, ALostOrWrongDictionaryIsReportedAndNeverRead) {
   Close(&db_);
 
   // Another dictionary of the same size, and a pack that claims to need none.
-  WriteFile(PathOf("dictionary.fdb"), trained);
-  RunSqlBehindTheStore(PathOf("dictionary.fdb"),
-                       "UPDATE meta SET value = zeroblob(length(value)) WHERE key = "
-                       "'pack_dictionary'");
-  db_ = Open("dictionary.fdb");
+  db_ =
+      openChanged("UPDATE meta SET value = zeroblob(length(value)) WHERE key = 'pack_dictionary'");
   ASSERT_NE(db_, nullptr);
   EXPECT_EQ(Text(db_, 1), "<code " + CodeText(arbcode::BLOCK_CHECKSUM) + ">");
   Close(&db_);
-  WriteFile(PathOf("dictionary.fdb"), trained);
-  RunSqlBehindTheStore(PathOf("dictionary.fdb"),
-                       "UPDATE records SET body = CAST(x'50' || substr(body, 2) AS BLOB) WHERE id "
-                       "= (SELECT min(id) FROM records)");
-  db_ = Open("dictionary.fdb");
+  db_ = openChanged(
+      "UPDATE records SET body = CAST(x'50' || substr(body, 2) AS BLOB) WHERE id = (SELECT "
+      "min(id) FROM records)");
   ASSERT_NE(db_, nullptr);
   EXPECT_EQ(Text(db_, 1), "<code " + CodeText(arbcode::BLOCK_CHECKSUM) + ">");
   EXPECT_EQ(Text(db_, 33), SentenceFor(33));

@@ -73,27 +73,66 @@ TEST_F(RecordPack, EveryRecordComesOutAsItWentIn) {
 }
 
 // A few bits of a compressed frame do not change what it holds (an unused header bit, padding):
-// those may pass, but only with every record intact.
+// those may pass, but only with every record intact. The same with packs made against a dictionary.
 TEST_F(RecordPack, EveryTruncationIsRefusedAndNoFlippedBitGivesOtherRecords) {
+  store::PackCompressor withDictionary;
+  withDictionary.UseDictionary("a record of the last slot, a record of many letters: xxxxxxxxy");
+  for (store::PackCompressor* compressor : {&compressor_, &withDictionary}) {
+    store::RecordPack pack;
+    Fill(&pack);
+    std::string stored;
+    ASSERT_EQ(pack.Store(compressor, &stored), arbcode::SUCCESS);
+    EXPECT_EQ(static_cast<std::uint8_t>(stored[0]),
+              compressor == &compressor_ ? store::kPackFormat : store::kDictionaryPackFormat);
+    std::string original;
+    ASSERT_EQ(store::UnpackPack(stored, compressor, &original), arbcode::SUCCESS);
+    std::string unpacked;
+    for (std::size_t size = 0; size < stored.size(); ++size) {
+      EXPECT_NE(store::UnpackPack(stored.substr(0, size), compressor, &unpacked), arbcode::SUCCESS)
+          << size;
+    }
+    EXPECT_NE(store::UnpackPack(stored + "z", compressor, &unpacked), arbcode::SUCCESS);
+    for (std::size_t bit = 0; bit < stored.size() * 8; ++bit) {
+      std::string damaged = stored;
+      damaged[bit / 8] = static_cast<char>(damaged[bit / 8] ^ (1 << (bit % 8)));
+      if (store::UnpackPack(damaged, compressor, &unpacked) == arbcode::SUCCESS) {
+        EXPECT_EQ(unpacked, original) << bit;
+      }
+    }
+  }
+}
+
+TEST_F(RecordPack, APackMadeAgainstADictionaryIsReadOnlyWithIt) {
+  store::PackCompressor withDictionary;
+  withDictionary.UseDictionary("a record of the last slot, a record of many letters: xxxxxxxxy");
   store::RecordPack pack;
   Fill(&pack);
   std::string stored;
-  ASSERT_EQ(pack.Store(&compressor_, &stored), arbcode::SUCCESS);
+  ASSERT_EQ(pack.Store(&withDictionary, &stored), arbcode::SUCCESS);
   std::string original;
-  ASSERT_EQ(store::UnpackPack(stored, &compressor_, &original), arbcode::SUCCESS);
+  ASSERT_EQ(store::UnpackPack(stored, &withDictionary, &original), arbcode::SUCCESS);
   std::string unpacked;
-  for (std::size_t size = 0; size < stored.size(); ++size) {
-    EXPECT_NE(store::UnpackPack(stored.substr(0, size), &compressor_, &unpacked), arbcode::SUCCESS)
-        << size;
+  EXPECT_EQ(store::UnpackPack(stored, &compressor_, &unpacked), arbcode::BLOCK_CHECKSUM);
+  // A frame that took nothing from its dictionary reads the same against another one; any other
+  // fails its checksum.
+  store::PackCompressor other;
+  other.UseDictionary("another dictionary of the same length, made of other words: zzzzzzz");
+  if (store::UnpackPack(stored, &other, &unpacked) == arbcode::SUCCESS) {
+    EXPECT_EQ(unpacked, original);
   }
-  EXPECT_NE(store::UnpackPack(stored + "z", &compressor_, &unpacked), arbcode::SUCCESS);
-  for (std::size_t bit = 0; bit < stored.size() * 8; ++bit) {
-    std::string damaged = stored;
-    damaged[bit / 8] = static_cast<char>(damaged[bit / 8] ^ (1 << (bit % 8)));
-    if (store::UnpackPack(damaged, &compressor_, &unpacked) == arbcode::SUCCESS) {
-      EXPECT_EQ(unpacked, original) << bit;
-    }
-  }
+  // Given the dictionary later, and after dropping it, the compressor follows.
+  compressor_.UseDictionary("a record of the last slot, a record of many letters: xxxxxxxxy");
+  ASSERT_EQ(store::UnpackPack(stored, &compressor_, &unpacked), arbcode::SUCCESS);
+  EXPECT_EQ(unpacked, original);
+  store::RecordPack reloaded;
+  reloaded.Load(unpacked);
+  compressor_.UseDictionary({});
+  std::string plain;
+  ASSERT_EQ(reloaded.Store(&compressor_, &plain), arbcode::SUCCESS);
+  EXPECT_EQ(static_cast<std::uint8_t>(plain[0]), store::kPackFormat);
+  std::string again;
+  ASSERT_EQ(store::UnpackPack(plain, &other, &again), arbcode::SUCCESS);
+  EXPECT_EQ(again, unpacked);
 }
 
 TEST_F(RecordPack, MasksThatDoNotMatchTheRecordsAreRefusedBehindAGoodChecksum) {

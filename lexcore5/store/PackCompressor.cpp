@@ -50,8 +50,8 @@ bool PackCompressor::ReadyCompressor() {
                !ZSTD_isError(ZSTD_CCtx_setParameter(context, ZSTD_c_checksumFlag, 1));
   if (ready && HasDictionary()) {
     ready = !ZSTD_isError(ZSTD_CCtx_refCDict(context, compressDictionary_));
-    // Literals left uncompressed unpack a third faster, and against a dictionary the file grows
-    // by only a few percent for it. A library that no longer knows the setting compresses them.
+    // Against a dictionary, literals left uncompressed unpack about a tenth faster (on WordNet)
+    // and cost about 3% more bytes. A library that no longer knows the setting compresses them.
     ZSTD_CCtx_setParameter(context, ZSTD_c_literalCompressionMode, ZSTD_ps_disable);
   }
   if (!ready) {

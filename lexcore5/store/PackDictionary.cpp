@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "ArbCodes.h"
@@ -98,7 +97,7 @@ std::uint32_t SamplePacks(Database* db, Samples* samples) {
 
 // Stores every pack again as the compressor now compresses, a batch at a time through the pending
 // packs.
-std::uint32_t RestorePacks(Database* db) {
+std::uint32_t StorePacksAgain(Database* db) {
   return ForEachRow(db, [&](std::int64_t rowKey, const std::string& stored) -> std::uint32_t {
     if (std::uint32_t code = UnpackPack(stored, &db->packer, &db->unpacked)) return code;
     db->pendingPacks[rowKey].Load(db->unpacked);
@@ -122,7 +121,7 @@ std::uint32_t Train(Database* db, WriteScope* scope) {
   if (ZDICT_isError(size)) return scope->Commit();
   dictionary.resize(size);
   db->packer.UseDictionary(dictionary);
-  if (std::uint32_t code = RestorePacks(db)) return code;
+  if (std::uint32_t code = StorePacksAgain(db)) return code;
   if (std::uint32_t code = StorePendingPacks(db)) return code;
   if (std::uint32_t code = StorePackDictionary(db->connection, dictionary)) return code;
   // Other connections reload their catalog, and with it the layout and the dictionary.

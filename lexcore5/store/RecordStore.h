@@ -61,7 +61,7 @@ std::uint32_t CloseDatabase(Database** database);
 // read-only.
 std::uint32_t PackRecords(Database* db);
 // Trains a dictionary on the packs of a packed database and stores every pack again compressed
-// against it, which the file then keeps: about a tenth smaller, and a pack unpacks a quarter
+// against it, which the file then keeps: about a tenth smaller, and a pack unpacks about a fifth
 // faster. Meant for a file just built, as it reads and writes every pack; inside a bulk
 // transaction it becomes part of it. A file with too few records to gain, or whose records have
 // too little in common, stays as it is. Succeeds at once when the packs have a dictionary already.

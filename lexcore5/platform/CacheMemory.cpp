@@ -1,6 +1,9 @@
 #include "platform/CacheMemory.h"
 
 #include <sys/mman.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 #include <cstdlib>
 #include <utility>
@@ -12,13 +15,22 @@ CacheMemory::CacheMemory(std::size_t size, Source source) : source_(source) {
   if (source == Source::kHeap) {
     memory = std::malloc(size);
   } else {
-    memory = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE,
-                  -1, 0);
+    const int populate = source == Source::kMappedWhole ? MAP_POPULATE : 0;
+    memory =
+        mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | populate, -1, 0);
     if (memory == MAP_FAILED) memory = nullptr;
   }
   if (memory == nullptr) return;
   data_ = static_cast<char*>(memory);
   size_ = size;
+}
+
+void CacheMemory::MapAhead(std::size_t offset, std::size_t size) const {
+  if (source_ != Source::kMappedInSteps || offset >= size_) return;
+  const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+  const std::size_t from = offset / page * page;
+  const std::size_t to = std::min(size_, offset + size);
+  madvise(data_ + from, to - from, MADV_POPULATE_WRITE);
 }
 
 CacheMemory::CacheMemory(CacheMemory&& other) noexcept

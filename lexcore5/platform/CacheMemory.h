@@ -1,8 +1,9 @@
-// Memory for a cache, in one of two ways. A cache that fills fresh memory takes a page fault for
+// Memory for a cache, in one of three ways. A cache that fills fresh memory takes a page fault for
 // every page it touches first, and on a virtual machine a fault costs about as much as reading a
 // page from the file: memory a busy cache is about to fill is better mapped in whole, in one
 // request. Memory that may never fill, as when a database has just been opened, comes from the
-// heap, which hands back memory freed earlier without mapping anything.
+// heap, which hands back memory freed earlier without mapping anything. Memory filled from the
+// front a little at a time is mapped in steps, just ahead of what is filled.
 #pragma once
 
 #include <cstddef>
@@ -16,6 +17,8 @@ class CacheMemory {
     kHeap,
     // Mapped in whole at once, zero-filled.
     kMappedWhole,
+    // Reserved, zero-filled; its pages are mapped by MapAhead, or one by one as they are touched.
+    kMappedInSteps,
   };
 
   CacheMemory() = default;
@@ -26,6 +29,10 @@ class CacheMemory {
   CacheMemory& operator=(CacheMemory&& other) noexcept;
   CacheMemory(const CacheMemory&) = delete;
   CacheMemory& operator=(const CacheMemory&) = delete;
+
+  // Maps the pages of `size` bytes from `offset` in one request, for memory of kMappedInSteps. A
+  // system that cannot leaves them to be mapped as they are touched.
+  void MapAhead(std::size_t offset, std::size_t size) const;
 
   char* data() const { return data_; }
   std::size_t size() const { return size_; }

@@ -40,9 +40,13 @@ std::uint64_t HashOf(std::string_view key) {
   return hash == 0 ? 1 : hash;
 }
 
-// The first slot table and the first block of a table come from the heap: a table that holds a
-// few entries, as for a database just opened, then costs no fresh memory. A table that grows past
-// them is filling, and the rest is mapped in whole.
+// Blocks fill from the front: their pages are mapped this far ahead of the last entry, a request
+// for sixteen pages instead of a fault for each.
+constexpr std::size_t kMapAhead = std::size_t{64} << 10;
+
+// The first slot table comes from the heap: a table that holds a few entries, as for a database
+// just opened, then costs no fresh memory. A table that grows past it is filling, and the larger
+// ones are mapped in whole.
 platform::CacheMemory::Source SourceFor(bool first) {
   return first ? platform::CacheMemory::Source::kHeap : platform::CacheMemory::Source::kMappedWhole;
 }
@@ -97,10 +101,16 @@ bool ArenaTable::Append(std::string_view key, std::string_view value, std::uint3
   if (size > kBlockSize) return false;
   if (blocks_.empty() || used_ + size > kBlockSize) {
     if (blocks_.size() == kMaxBlocks) return false;
-    platform::CacheMemory block(kBlockSize, SourceFor(blocks_.empty()));
+    platform::CacheMemory block(kBlockSize, platform::CacheMemory::Source::kMappedInSteps);
     if (block.data() == nullptr) return false;
     blocks_.push_back(std::move(block));
     used_ = 0;
+    mapped_ = 0;
+  }
+  if (used_ + size > mapped_) {
+    const std::size_t ahead = std::max(kMapAhead, used_ + size - mapped_);
+    blocks_.back().MapAhead(mapped_, ahead);
+    mapped_ += ahead;
   }
   char* at = blocks_.back().data() + used_;
   // Either may be empty, and an empty view may have no data to copy from.

@@ -6,9 +6,10 @@
 // their cache lines. Dropping a generation frees two allocations instead of several per entry.
 //
 // The buffer is a row of blocks of 1 MiB that never move: growing it copies nothing. An entry
-// larger than a block is not kept. The first slot table and the first block come from the heap;
-// those made as the table grows are mapped in whole (platform::CacheMemory), as a growing cache is
-// filling. Linear probing; nothing is ever erased, as a generation is dropped whole.
+// larger than a block is not kept. Blocks are mapped a few pages ahead of their last entry. The
+// first slot table comes from the heap; those made as the table grows are mapped in whole
+// (platform::CacheMemory), as a growing cache is filling. Linear probing; nothing is ever erased,
+// as a generation is dropped whole.
 #pragma once
 
 #include <cstddef>
@@ -57,8 +58,9 @@ class ArenaTable {
   platform::CacheMemory slotMemory_;
   std::size_t capacity_ = 0;
   std::vector<platform::CacheMemory> blocks_;
-  // Bytes used in the last block.
+  // Bytes used in the last block, and how many of its bytes are mapped.
   std::size_t used_ = 0;
+  std::size_t mapped_ = 0;
   std::size_t size_ = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "store/ChecksumVfs.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "ArbCodes.h"
@@ -20,6 +21,12 @@ struct ChecksumFile {
   // A copy of the page being written, as SQLite's own buffer is not ours to stamp.
   unsigned char* scratch;
   int scratchSize;
+  // One bit a page: the pages of the memory map verified since SQLite last let go of the whole
+  // map, which it does when it finds the file changed by another connection. Mapped pages never
+  // pass through Read, and verifying a page at every fetch would cost a look-up more than its
+  // reads: the interior pages of a B-tree are fetched at every descent.
+  std::uint64_t* proven;
+  std::size_t provenWords;
 };
 
 sqlite3_vfs* systemVfs = nullptr;
@@ -43,7 +50,34 @@ int Close(sqlite3_file* file) {
   const int result = Methods(file)->xClose(own->system);
   sqlite3_free(own->scratch);
   own->scratch = nullptr;
+  sqlite3_free(own->proven);
+  own->proven = nullptr;
+  own->provenWords = 0;
   return result;
+}
+
+bool Proven(const ChecksumFile* own, std::uint64_t page) {
+  const std::uint64_t word = page / 64;
+  return word < own->provenWords && (own->proven[word] >> (page % 64) & 1U) != 0;
+}
+
+// Without memory for a larger set the page just stays unproven, to be verified again next time.
+void MarkProven(ChecksumFile* own, std::uint64_t page) {
+  const std::uint64_t word = page / 64;
+  if (word >= own->provenWords) {
+    const std::size_t words = std::max<std::size_t>(word + 1, own->provenWords * 2);
+    auto* grown =
+        static_cast<std::uint64_t*>(sqlite3_realloc64(own->proven, words * sizeof(std::uint64_t)));
+    if (grown == nullptr) return;
+    std::fill(grown + own->provenWords, grown + words, 0);
+    own->proven = grown;
+    own->provenWords = words;
+  }
+  own->proven[word] |= std::uint64_t{1} << (page % 64);
+}
+
+void ForgetProven(ChecksumFile* own) {
+  std::fill(own->proven, own->proven + own->provenWords, 0);
 }
 
 // A short read fills the rest with zeros, which never verifies: a page cut off by truncation is
@@ -76,6 +110,7 @@ int Write(sqlite3_file* file, const void* buffer, int size, sqlite3_int64 offset
 }
 
 int Truncate(sqlite3_file* file, sqlite3_int64 size) {
+  ForgetProven(Own(file));
   return Methods(file)->xTruncate(System(file), size);
 }
 int Sync(sqlite3_file* file, int flags) {
@@ -122,13 +157,36 @@ int ShmUnmap(sqlite3_file* file, int deleteFlag) {
   return Methods(file)->xShmUnmap(System(file), deleteFlag);
 }
 
-// Pages handed out from a memory map would bypass Read: never hand any out, so SQLite reads.
-int Fetch(sqlite3_file* /*file*/, sqlite3_int64 /*offset*/, int /*size*/, void** page) {
+// A page handed out from the memory map is verified the first time; one that fails is not handed
+// out, so that SQLite reads it instead and Read reports it. Pages written through this file need no
+// proof again: Write stamped what the map now shows.
+int Fetch(sqlite3_file* file, sqlite3_int64 offset, int size, void** page) {
+  *page = nullptr;
+  const sqlite3_io_methods* methods = Methods(file);
+  if (methods->iVersion < 3) return SQLITE_OK;
+  const int result = methods->xFetch(System(file), offset, size, page);
+  ChecksumFile* own = Own(file);
+  if (result != SQLITE_OK || *page == nullptr || !own->checksums ||
+      static_cast<std::size_t>(size) < kSmallestPageSize) {
+    return result;
+  }
+  const std::uint64_t number = PageNumber(offset, size);
+  if (Proven(own, number)) return SQLITE_OK;
+  if (PageIntact(static_cast<const unsigned char*>(*page), static_cast<std::size_t>(size),
+                 number)) {
+    MarkProven(own, number);
+    return SQLITE_OK;
+  }
+  methods->xUnfetch(System(file), offset, *page);
   *page = nullptr;
   return SQLITE_OK;
 }
-int Unfetch(sqlite3_file* /*file*/, sqlite3_int64 /*offset*/, void* /*page*/) {
-  return SQLITE_OK;
+
+// No page: SQLite drops the whole map, having found the file changed since it last looked.
+int Unfetch(sqlite3_file* file, sqlite3_int64 offset, void* page) {
+  if (page == nullptr) ForgetProven(Own(file));
+  if (Methods(file)->iVersion < 3) return SQLITE_OK;
+  return Methods(file)->xUnfetch(System(file), offset, page);
 }
 
 constexpr sqlite3_io_methods kMethods = {3,
@@ -163,6 +221,8 @@ int Open(sqlite3_vfs* /*vfs*/, sqlite3_filename name, sqlite3_file* file, int fl
   own->checksums = false;
   own->scratch = nullptr;
   own->scratchSize = 0;
+  own->proven = nullptr;
+  own->provenWords = 0;
   const int result = systemVfs->xOpen(systemVfs, name, own->system, flags, outFlags);
   if (result != SQLITE_OK) {
     if (own->system->pMethods != nullptr) own->system->pMethods->xClose(own->system);

@@ -33,3 +33,19 @@ TEST(CacheMemory, MappedMemoryComesZeroFilledAndEitherMovesToOneOwner) {
   moved = platform::CacheMemory();
   EXPECT_EQ(moved.data(), nullptr);
 }
+
+// Memory mapped in steps is zero-filled whether or not it was mapped ahead, and mapping ahead
+// over its end or past it changes nothing.
+TEST(CacheMemory, MemoryMappedInStepsComesZeroFilledWhereverItIsMappedAhead) {
+  constexpr std::size_t kSize = 5 * 4096;
+  platform::CacheMemory memory(kSize, platform::CacheMemory::Source::kMappedInSteps);
+  ASSERT_NE(memory.data(), nullptr);
+  memory.MapAhead(100, 4096);
+  memory.MapAhead(3 * 4096 + 7, 10 * 4096);
+  memory.MapAhead(kSize, 4096);
+  for (std::size_t i = 0; i < kSize; ++i) ASSERT_EQ(memory.data()[i], 0) << i;
+  std::memset(memory.data(), 's', kSize);
+  memory.MapAhead(0, kSize);
+  EXPECT_EQ(memory.data()[0], 's');
+  EXPECT_EQ(memory.data()[kSize - 1], 's');
+}

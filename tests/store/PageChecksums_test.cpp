@@ -79,6 +79,26 @@ TEST_F(PageChecksums, ADamagedPageFailsItsReadAndTheCheckNamesIt) {
   EXPECT_FALSE(findings.recordsChecked);
 }
 
+TEST_F(PageChecksums, PagesVerifiedOnceAreVerifiedAgainAfterAnotherConnectionChangedTheFile) {
+  store::Database* reader = Open("sample.fdb", store::kOpenReadOnly);
+  ASSERT_NE(reader, nullptr);
+  const std::string text = "word 123" + std::string(200, 'x');
+  ASSERT_EQ(StoredText(reader, 0, 32001, 124, 2), text);
+  // Only the checksum is damaged: a read that trusts the page still finds the record whole.
+  const std::size_t page = PageOfText("word 123x");
+  ASSERT_GT(page, 1u);
+  std::vector<char> damaged = original_;
+  damaged[page * kPageSize - 1] ^= 0x01;
+  WriteFile(path_, damaged);
+  store::Database* writer = Open("sample.fdb");
+  ASSERT_NE(writer, nullptr);
+  ASSERT_NE(AddTextRecord(writer, 0, 32001, 1, 2, "one more"), 0u);
+  Close(&writer);
+  EXPECT_EQ(StoredText(reader, 0, 32001, 124, 2),
+            "<code " + CodeText(arbcode::BLOCK_CHECKSUM) + ">");
+  Close(&reader);
+}
+
 TEST_F(PageChecksums, APageCopiedToAnotherPlaceDoesNotVerify) {
   // Intact bytes in the wrong place: the page number is part of the checksum.
   const std::size_t page = PageOfText("word 200x");

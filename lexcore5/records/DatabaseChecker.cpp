@@ -42,9 +42,9 @@ std::string RecordAddressText(std::int64_t rowKey) {
          std::to_string(store::RecordIdOfRowKey(rowKey));
 }
 
-std::string PackAddressText(std::int64_t rowKey) {
+std::string PackAddressText(std::int64_t rowKey, unsigned slots) {
   return RecordAddressText(rowKey) + " to " +
-         std::to_string(store::RecordIdOfRowKey(rowKey) + store::kPackSlots - 1);
+         std::to_string(store::RecordIdOfRowKey(rowKey) + slots - 1);
 }
 
 std::vector<std::string> ReportOf(const store::CheckFindings& findings) {
@@ -68,7 +68,10 @@ std::vector<std::string> ReportOf(const store::CheckFindings& findings) {
                      Places(findings.damagedRecords, RecordAddressText) + ".");
     if (!findings.damagedPacks.empty()) {
       report.push_back("Packs of records: " + Count(findings.damagedPacks.size(), "damaged") +
-                       Places(findings.damagedPacks, PackAddressText) +
+                       Places(findings.damagedPacks,
+                              [&findings](std::int64_t rowKey) {
+                                return PackAddressText(rowKey, findings.packSlots);
+                              }) +
                        "; none of their records can be read.");
     }
   } else if (!findings.stopped) {

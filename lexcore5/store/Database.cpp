@@ -140,7 +140,7 @@ std::uint32_t ReloadCatalog(Database* db) {
   // TrainPackDictionary bump the generation). The dictionary is read when first needed
   // (ReadyPackDictionary).
   if (std::uint32_t code = ReadFileLayout(db->connection, &db->layout)) return code;
-  if (db->layout != FileLayout::kPackedWithDictionary) db->packer.UseDictionary({});
+  if (!UsesPackDictionary(db->layout)) db->packer.UseDictionary({});
   db->catalogGeneration = generation;
   return arbcode::SUCCESS;
 }

@@ -70,7 +70,8 @@ class RecordChecker {
     const std::uint32_t code = ScanRecords(
         db_, 0, std::numeric_limits<std::int64_t>::max(),
         [&](std::int64_t rowKey, std::string_view body) -> std::uint32_t {
-          const std::int64_t row = KeepsPacks(db_->layout) ? PackKeyOf(rowKey) : rowKey;
+          const std::int64_t row =
+              KeepsPacks(db_->layout) ? PackKeyOf(rowKey, PackSlotsOf(db_->layout)) : rowKey;
           if (row != lastRow) {
             lastRow = row;
             if (++rows % kRowsPerProgress == 0 && progress_ &&
@@ -84,6 +85,7 @@ class RecordChecker {
         [&](std::int64_t rowKey, std::uint32_t) -> std::uint32_t {
           ++rows;
           findings_->damagedPacks.push_back(rowKey);
+          findings_->packSlots = PackSlotsOf(db_->layout);
           return arbcode::SUCCESS;
         });
     ResetScratch(db_);

@@ -28,8 +28,9 @@ struct CheckFindings {
   // Row keys (RecordAddress.h) of the records that fail their checksum or cannot be decoded.
   std::vector<std::int64_t> damagedRecords;
   // Row keys of the packs of records (RecordPack.h) that cannot be unpacked: none of their records
-  // can be read.
+  // can be read. A pack holds packSlots records at most.
   std::vector<std::int64_t> damagedPacks;
+  unsigned packSlots = 0;
   bool entriesChecked = false;
   std::uint64_t entries = 0;
   // Entries the intact records give but the index lacks, and entries no intact record gives.

@@ -95,12 +95,23 @@ std::uint32_t SamplePacks(Database* db, Samples* samples) {
   });
 }
 
-// Stores every pack again as the compressor now compresses, a batch at a time through the pending
-// packs.
+// Stores every pack again as the compressor now compresses, each as the two packs of the narrow
+// layout it splits into, a batch at a time through the pending packs.
 std::uint32_t StorePacksAgain(Database* db) {
+  constexpr unsigned kNarrow = PackSlotsOf(FileLayout::kNarrowPackedWithDictionary);
+  std::string body;
   return ForEachRow(db, [&](std::int64_t rowKey, const std::string& stored) -> std::uint32_t {
+    // The second half of a pack split in an earlier batch.
+    if (SlotOf(rowKey, kPackSlots) != 0) return arbcode::SUCCESS;
     if (std::uint32_t code = UnpackPack(stored, &db->packer, &db->unpacked)) return code;
-    db->pendingPacks[rowKey].Load(db->unpacked);
+    // The first half replaces the row even when it is empty, which deletes it.
+    db->pendingPacks[rowKey] = RecordPack();
+    const std::uint32_t code =
+        ForEachPackedBody(db->unpacked, &body, [&](unsigned slot, std::string_view bytes) {
+          const std::int64_t key = rowKey + slot;
+          return db->pendingPacks[PackKeyOf(key, kNarrow)].Put(SlotOf(key, kNarrow), bytes);
+        });
+    if (code != arbcode::SUCCESS) return code;
     return db->pendingPacks.size() < static_cast<std::size_t>(kBatchRows) ? arbcode::SUCCESS
                                                                           : StorePendingPacks(db);
   });
@@ -109,7 +120,7 @@ std::uint32_t StorePacksAgain(Database* db) {
 std::uint32_t Train(Database* db, WriteScope* scope) {
   if (std::uint32_t code = scope->Begin()) return code;
   // Another connection may have trained one meanwhile.
-  if (db->layout == FileLayout::kPackedWithDictionary) return arbcode::SUCCESS;
+  if (UsesPackDictionary(db->layout)) return arbcode::SUCCESS;
   Samples samples;
   if (std::uint32_t code = SamplePacks(db, &samples)) return code;
   if (samples.bytes.size() < kLeastSampleBytes) return scope->Commit();
@@ -127,7 +138,7 @@ std::uint32_t Train(Database* db, WriteScope* scope) {
   // Other connections reload their catalog, and with it the layout and the dictionary.
   if (std::uint32_t code = BumpCatalogGeneration(db)) return code;
   if (std::uint32_t code = scope->Commit()) return code;
-  db->layout = FileLayout::kPackedWithDictionary;
+  db->layout = FileLayout::kNarrowPackedWithDictionary;
   return arbcode::SUCCESS;
 }
 
@@ -135,7 +146,7 @@ std::uint32_t Train(Database* db, WriteScope* scope) {
 
 std::uint32_t TrainPackDictionary(Database* db) {
   return WithDatabase(db, [&]() -> std::uint32_t {
-    if (db->layout == FileLayout::kPackedWithDictionary) return arbcode::SUCCESS;
+    if (UsesPackDictionary(db->layout)) return arbcode::SUCCESS;
     if (db->layout != FileLayout::kPacked) return arbcode::ILLEGAL_OP;
     WriteScope scope(db, WriteScope::Kind::kCatalogChange);
     return Train(db, &scope);

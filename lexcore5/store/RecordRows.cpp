@@ -32,6 +32,13 @@ bool Packed(const Database* db) {
   return KeepsPacks(db->layout);
 }
 
+std::int64_t PackKeyIn(const Database* db, std::int64_t rowKey) {
+  return PackKeyOf(rowKey, PackSlotsOf(db->layout));
+}
+unsigned SlotIn(const Database* db, std::int64_t rowKey) {
+  return SlotOf(rowKey, PackSlotsOf(db->layout));
+}
+
 // Runs a statement over one row: the row key in slot 1 and, when given, the body in slot 2.
 std::uint32_t RunOnRow(Database* db, const char* sql, std::int64_t rowKey,
                        const std::string* body) {
@@ -46,17 +53,17 @@ std::uint32_t RunOnRow(Database* db, const char* sql, std::int64_t rowKey,
 // The body of `rowKey` from a pending pack; NOT_FOUND when that pack is pending without it, EOF_HIT
 // when the pack is not pending.
 std::uint32_t PendingBody(Database* db, std::int64_t rowKey, std::string* body) {
-  const auto found = db->pendingPacks.find(PackKeyOf(rowKey));
+  const auto found = db->pendingPacks.find(PackKeyIn(db, rowKey));
   if (found == db->pendingPacks.end()) return arbcode::EOF_HIT;
-  if (!found->second.Has(SlotOf(rowKey))) return arbcode::NOT_FOUND;
-  found->second.Take(SlotOf(rowKey), body);
+  if (!found->second.Has(SlotIn(db, rowKey))) return arbcode::NOT_FOUND;
+  found->second.Take(SlotIn(db, rowKey), body);
   return arbcode::SUCCESS;
 }
 
 // The dictionary of the file's packs is read when first needed, so that opening a file costs
 // nothing for it.
 std::uint32_t ReadyPackDictionary(Database* db) {
-  if (db->layout != FileLayout::kPackedWithDictionary || db->packer.HasDictionary()) {
+  if (!UsesPackDictionary(db->layout) || db->packer.HasDictionary()) {
     return arbcode::SUCCESS;
   }
   std::string dictionary;
@@ -66,23 +73,28 @@ std::uint32_t ReadyPackDictionary(Database* db) {
 }
 
 // Unpacks a stored pack into db->unpacked. A pack made against a dictionary this handle has not
-// read may have been stored after another connection trained one: the catalog is read again.
+// read may have been stored after another connection trained one: the catalog is read again. A
+// pack with records past the file's width would lend them the IDs of the next pack's.
 std::uint32_t Unpack(Database* db, std::string_view stored) {
   if (!stored.empty() && static_cast<std::uint8_t>(stored[0]) == kDictionaryPackFormat &&
       !db->packer.HasDictionary()) {
     if (std::uint32_t code = RefreshCatalog(db)) return code;
     if (std::uint32_t code = ReadyPackDictionary(db)) return code;
   }
-  return UnpackPack(stored, &db->packer, &db->unpacked);
+  if (std::uint32_t code = UnpackPack(stored, &db->packer, &db->unpacked)) return code;
+  const unsigned slots = PackSlotsOf(db->layout);
+  if (slots < kPackSlots && detail::MaskOf(db->unpacked) >> slots != 0) return arbcode::DATA_ERROR;
+  return arbcode::SUCCESS;
 }
 
-std::uint32_t BodyOfUnpacked(const std::string& unpacked, std::int64_t rowKey, std::string* body) {
-  return TakePackedBody(unpacked, SlotOf(rowKey), body) ? arbcode::SUCCESS : arbcode::NOT_FOUND;
+std::uint32_t BodyOfUnpacked(const Database* db, const std::string& unpacked, std::int64_t rowKey,
+                             std::string* body) {
+  return TakePackedBody(unpacked, SlotIn(db, rowKey), body) ? arbcode::SUCCESS : arbcode::NOT_FOUND;
 }
 
 // The pack holding `rowKey`, made pending (loaded from the table, or empty when it has no row yet).
 std::uint32_t PendingPack(Database* db, std::int64_t rowKey, RecordPack** pack) {
-  const std::int64_t packKey = PackKeyOf(rowKey);
+  const std::int64_t packKey = PackKeyIn(db, rowKey);
   auto found = db->pendingPacks.find(packKey);
   if (found == db->pendingPacks.end()) {
     RecordPack loaded;
@@ -111,7 +123,7 @@ std::uint32_t ChangePack(Database* db, std::int64_t rowKey, const std::string* b
                          bool mustBeNew) {
   RecordPack* pack = nullptr;
   if (std::uint32_t code = PendingPack(db, rowKey, &pack)) return code;
-  const unsigned slot = SlotOf(rowKey);
+  const unsigned slot = SlotIn(db, rowKey);
   if (mustBeNew && pack->Has(slot)) return arbcode::EXISTS;
   if (mustExist && !pack->Has(slot)) return arbcode::SUCCESS;
   if (body == nullptr) {
@@ -128,7 +140,7 @@ std::uint32_t ScanRows(Database* db, const char* sql, std::int64_t first, std::i
   sqlite3_stmt* statement = nullptr;
   if (std::uint32_t code = db->statements.Get(sql, &statement)) return code;
   StatementUse use(statement);
-  use.BindInt(1, Packed(db) ? PackKeyOf(first) : first);
+  use.BindInt(1, Packed(db) ? PackKeyIn(db, first) : first);
   use.BindInt(2, last);
   int result;
   while ((result = use.Step()) == SQLITE_ROW) {
@@ -145,14 +157,14 @@ std::uint32_t ReadBody(Database* db, std::int64_t rowKey) {
     const std::uint32_t code = PendingBody(db, rowKey, &db->body);
     if (code != arbcode::EOF_HIT) return code;
   }
-  const std::int64_t row = packed ? PackKeyOf(rowKey) : rowKey;
+  const std::int64_t row = packed ? PackKeyIn(db, rowKey) : rowKey;
   if (ReadCacheCurrent(db)) {
     if (std::string_view kept; db->reads.FindBody(rowKey, &kept)) {
       db->body.assign(kept);
       return arbcode::SUCCESS;
     }
     if (const std::string* pack = packed ? db->reads.FindPack(row) : nullptr) {
-      const std::uint32_t code = BodyOfUnpacked(*pack, rowKey, &db->body);
+      const std::uint32_t code = BodyOfUnpacked(db, *pack, rowKey, &db->body);
       if (code == arbcode::SUCCESS) db->reads.KeepBody(rowKey, db->body);
       return code;
     }
@@ -164,7 +176,7 @@ std::uint32_t ReadBody(Database* db, std::int64_t rowKey) {
   if (code == arbcode::SUCCESS && packed) {
     // The frame's checksum proves the bodies in a pack.
     if ((code = Unpack(db, db->body))) return code;
-    code = BodyOfUnpacked(db->unpacked, rowKey, &db->body);
+    code = BodyOfUnpacked(db, db->unpacked, rowKey, &db->body);
     if (ConfirmReadCache(db)) db->reads.SwapPack(row, &db->unpacked);
   } else if (code == arbcode::SUCCESS) {
     code = CheckBody(db->body);
@@ -177,10 +189,10 @@ std::uint32_t SelectRecordBody(Database* db, std::int64_t rowKey, std::string* b
   if (!Packed(db)) return SelectBody(&db->statements, rowKey, body);
   const std::uint32_t code = PendingBody(db, rowKey, body);
   if (code != arbcode::EOF_HIT) return code;
-  if (std::uint32_t select = SelectBody(&db->statements, PackKeyOf(rowKey), &db->body))
+  if (std::uint32_t select = SelectBody(&db->statements, PackKeyIn(db, rowKey), &db->body))
     return select;
   if (std::uint32_t unpack = Unpack(db, db->body)) return unpack;
-  return BodyOfUnpacked(db->unpacked, rowKey, body);
+  return BodyOfUnpacked(db, db->unpacked, rowKey, body);
 }
 
 std::uint32_t InsertRecordBody(Database* db, std::int64_t rowKey, const std::string& body) {
@@ -209,7 +221,7 @@ std::uint32_t LastRecordId(Database* db, std::int64_t first, std::int64_t last,
   const auto lastRowUpTo = [&](std::int64_t bound) -> std::uint32_t {
     storedKey = -1;
     StatementUse use(statement);
-    use.BindInt(1, Packed(db) ? PackKeyOf(first) : first);
+    use.BindInt(1, Packed(db) ? PackKeyIn(db, first) : first);
     use.BindInt(2, bound);
     const int result = use.Step();
     if (result == SQLITE_DONE) return arbcode::SUCCESS;
@@ -228,7 +240,7 @@ std::uint32_t LastRecordId(Database* db, std::int64_t first, std::int64_t last,
     if (std::uint32_t code = lastRowUpTo(bound)) return code;
     auto pending = db->pendingPacks.upper_bound(bound);
     std::int64_t pendingKey = -1;
-    if (pending != db->pendingPacks.begin() && (--pending)->first >= PackKeyOf(first)) {
+    if (pending != db->pendingPacks.begin() && (--pending)->first >= PackKeyIn(db, first)) {
       pendingKey = pending->first;
     }
     const std::int64_t key = std::max(storedKey, pendingKey);

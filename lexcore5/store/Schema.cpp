@@ -23,6 +23,7 @@ constexpr std::size_t kOptionsSize = 17;
 constexpr const char* kCompactName = "compact";
 constexpr const char* kPackedName = "packed";
 constexpr const char* kPackedWithDictionaryName = "packed-dictionary";
+constexpr const char* kNarrowPackedWithDictionaryName = "narrow-packed-dictionary";
 
 constexpr const char* kTables = R"sql(
 CREATE TABLE meta(key TEXT PRIMARY KEY NOT NULL, value) WITHOUT ROWID;
@@ -138,6 +139,8 @@ std::uint32_t ReadFileLayout(sqlite3* connection, FileLayout* layout) {
       *layout = FileLayout::kPacked;
     } else if (value != nullptr && std::string_view(value) == kPackedWithDictionaryName) {
       *layout = FileLayout::kPackedWithDictionary;
+    } else if (value != nullptr && std::string_view(value) == kNarrowPackedWithDictionaryName) {
+      *layout = FileLayout::kNarrowPackedWithDictionary;
     } else {
       code = arbcode::NEWER_DB;
     }
@@ -190,7 +193,7 @@ std::uint32_t StorePackDictionary(sqlite3* connection, std::string_view dictiona
   }
   sqlite3_finalize(statement);
   if (result != SQLITE_DONE) return CodeOfSqlite(result);
-  return StoreLayoutName(connection, kPackedWithDictionaryName);
+  return StoreLayoutName(connection, kNarrowPackedWithDictionaryName);
 }
 
 std::uint32_t ReadPackDictionary(sqlite3* connection, std::string* dictionary) {

@@ -29,10 +29,23 @@ enum class FileLayout {
   kPacked,
   // As packed, with the packs compressed against a dictionary the file keeps (TrainPackDictionary).
   kPackedWithDictionary,
+  // As packed with a dictionary, in packs of half as many records.
+  kNarrowPackedWithDictionary,
 };
 
 constexpr bool KeepsPacks(FileLayout layout) {
-  return layout == FileLayout::kPacked || layout == FileLayout::kPackedWithDictionary;
+  return layout == FileLayout::kPacked || layout == FileLayout::kPackedWithDictionary ||
+         layout == FileLayout::kNarrowPackedWithDictionary;
+}
+
+constexpr bool UsesPackDictionary(FileLayout layout) {
+  return layout == FileLayout::kPackedWithDictionary ||
+         layout == FileLayout::kNarrowPackedWithDictionary;
+}
+
+// The records a pack of a layout that keeps packs holds at most (RecordPack.h).
+constexpr unsigned PackSlotsOf(FileLayout layout) {
+  return layout == FileLayout::kNarrowPackedWithDictionary ? 16 : 32;
 }
 
 // Reads the layout a file records (kOriginal when it records none). NEWER_DB for a layout this
@@ -40,7 +53,8 @@ constexpr bool KeepsPacks(FileLayout layout) {
 std::uint32_t ReadFileLayout(sqlite3* connection, FileLayout* layout);
 // Records the packed layout; inside a write transaction.
 std::uint32_t StorePackedLayout(sqlite3* connection);
-// Keeps the packs' dictionary and records the layout that uses it; inside a write transaction.
+// Keeps the packs' dictionary and records the narrow layout, whose packs use it; inside a write
+// transaction.
 std::uint32_t StorePackDictionary(sqlite3* connection, std::string_view dictionary);
 // The dictionary of a file of the layout that uses one; DATA_ERROR when the file lacks it.
 std::uint32_t ReadPackDictionary(sqlite3* connection, std::string* dictionary);

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <set>
 
+#include "DatabaseChecker.h"
 #include "StoreTestSupport.h"
 #include "store/DatabaseCheck.h"
 
@@ -97,8 +98,11 @@ TEST_F(PackDictionary, TrainedPacksReadBackAsWrittenBeforeAndAfterChanges) {
   EXPECT_EQ(Text(other, 7), SentenceFor(7));
 
   ASSERT_EQ(store::TrainPackDictionary(db_), arbcode::SUCCESS);
-  EXPECT_EQ(Layout(), "packed-dictionary");
+  EXPECT_EQ(Layout(), "narrow-packed-dictionary");
   EXPECT_EQ(PackFormats(), "51");
+  // Every pack of thirty-two was split in two.
+  EXPECT_EQ(Query("SELECT count(*) FROM records WHERE id % 16 != 0"), "0");
+  EXPECT_NE(Query("SELECT count(*) FROM records WHERE id % 32 = 16"), "0");
   EXPECT_LT(StoredBytes(), plainBytes * 9 / 10);
   for (std::uint32_t id = 1; id <= kRecords; ++id) ASSERT_EQ(Text(db_, id), SentenceFor(id)) << id;
   EXPECT_EQ(Text(other, 4000), SentenceFor(4000));
@@ -200,6 +204,43 @@ TEST_F(PackDictionary, ALostOrWrongDictionaryIsReportedAndNeverRead) {
   ASSERT_NE(db_, nullptr);
   EXPECT_EQ(Text(db_, 1), "<code " + CodeText(arbcode::BLOCK_CHECKSUM) + ">");
   EXPECT_EQ(Text(db_, 33), SentenceFor(33));
+}
+
+// Files an earlier build gave a dictionary keep packs of thirty-two records, plain ones among
+// them: each record is found in its place, changes are packed as wide, and the check names whole
+// packs of the file's width.
+TEST_F(PackDictionary, FilesOfWidePacksWithADictionaryStillReadAndChange) {
+  AddRecords(kRecords);
+  Close(&db_);
+  RunSqlBehindTheStore(PathOf("dictionary.fdb"),
+                       "UPDATE meta SET value = 'packed-dictionary' WHERE key = 'layout';"
+                       "INSERT INTO meta(key, value) VALUES('pack_dictionary', CAST('animal "
+                       "domestic wolf bark the of a small large plant flower green leaf river "
+                       "water move quick slowly person who makes tools house' AS BLOB))");
+  db_ = Open("dictionary.fdb");
+  ASSERT_NE(db_, nullptr);
+  for (std::uint32_t id = 1; id <= kRecords; ++id) ASSERT_EQ(Text(db_, id), SentenceFor(id)) << id;
+  node* root = Root(kRoot);
+  AddText(root, kText, "changed");
+  ASSERT_EQ(store::Modify(db_, kStore, kContainer, 60, root, 0), arbcode::SUCCESS);
+  ASSERT_EQ(AddTextRecord(db_, kStore, kContainer, kRoot, kText, "new"), kRecords + 1);
+  Close(&db_);
+  EXPECT_EQ(PackFormats(), "50,51");
+  EXPECT_EQ(Query("SELECT count(*) FROM records WHERE id % 32 != 0"), "0");
+  db_ = Open("dictionary.fdb");
+  EXPECT_EQ(Text(db_, 60), "changed");
+  EXPECT_EQ(Text(db_, 63), SentenceFor(63));
+  EXPECT_EQ(Text(db_, kRecords + 1), "new");
+  Close(&db_);
+
+  RunSqlBehindTheStore(PathOf("dictionary.fdb"),
+                       "UPDATE records SET body = CAST(substr(body, 1, 30) || x'00' || "
+                       "substr(body, 32) AS BLOB) WHERE id % (1 << 32) = 64");
+  DatabaseChecker checker;
+  ASSERT_EQ(checker.Run(PathOf("dictionary.fdb").c_str(), nullptr), 1);
+  std::string report;
+  for (const std::string& line : checker.GetReport()) report += line + "\n";
+  EXPECT_NE(report.find("record 64 to 95;"), std::string::npos) << report;
 }
 
 TEST_F(PackDictionary, CompactingGivesBackTheRoomOfDeletedRecords) {

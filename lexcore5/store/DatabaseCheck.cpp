@@ -67,11 +67,12 @@ class RecordChecker {
     if (std::uint32_t code = db_->statements.Get(kHasEntry, &lookup_)) return code;
     std::uint64_t rows = 0;
     std::int64_t lastRow = -1;
+    const bool packed = KeepsPacks(db_->layout);
+    findings_->packSlots = PackSlotsOf(db_->layout);
     const std::uint32_t code = ScanRecords(
         db_, 0, std::numeric_limits<std::int64_t>::max(),
         [&](std::int64_t rowKey, std::string_view body) -> std::uint32_t {
-          const std::int64_t row =
-              KeepsPacks(db_->layout) ? PackKeyOf(rowKey, PackSlotsOf(db_->layout)) : rowKey;
+          const std::int64_t row = packed ? PackKeyOf(rowKey, findings_->packSlots) : rowKey;
           if (row != lastRow) {
             lastRow = row;
             if (++rows % kRowsPerProgress == 0 && progress_ &&
@@ -85,7 +86,6 @@ class RecordChecker {
         [&](std::int64_t rowKey, std::uint32_t) -> std::uint32_t {
           ++rows;
           findings_->damagedPacks.push_back(rowKey);
-          findings_->packSlots = PackSlotsOf(db_->layout);
           return arbcode::SUCCESS;
         });
     ResetScratch(db_);
